@@ -1,0 +1,60 @@
+# Shared steps of the project's commands: packages, build, Wine prefix, display.
+# Sourced by scan.sh, test.sh and bench.sh.
+set -euo pipefail
+
+ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+BUILD="${TX_BUILD_DIR:-$ROOT/build}"
+PACKAGES="cmake make mingw-w64 g++-mingw-w64-x86-64-posix mingw-w64-tools wine64 wine xvfb xauth googletest imagemagick"
+
+# Installs whatever of the named packages is missing (root or sudo).
+ensure_packages() {
+  local missing="" p
+  for p in "$@"; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "ok installed" || missing="$missing $p"
+  done
+  [ -z "$missing" ] && return 0
+  echo "== installing:$missing"
+  local sudo=""
+  [ "$(id -u)" -ne 0 ] && sudo="sudo"
+  $sudo apt-get update -q
+  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -q $missing
+}
+
+build_project() {
+  echo "== building in $BUILD"
+  cmake -S "$ROOT" -B "$BUILD" -DCMAKE_TOOLCHAIN_FILE="$ROOT/cmake/toolchain-mingw64.cmake" \
+        -DCMAKE_BUILD_TYPE=Release >/dev/null
+  cmake --build "$BUILD" -j"$(nproc)"
+}
+
+# The build's own Wine prefix, created once. A persistent wineserver keeps the
+# many short program starts of a test run fast, and Wine's background services
+# are started here, detached from our output: started by the first test, they
+# would hold its output pipe open and CTest would wait for them forever.
+prepare_wine() {
+  export WINEPREFIX="$BUILD/wineprefix" WINEDEBUG=-all WINEARCH=win64
+  export WINEDLLOVERRIDES="mscoree,mshtml="
+  if [ ! -f "$WINEPREFIX/system.reg" ]; then
+    echo "== preparing the Wine prefix"
+    wineboot -i >/dev/null 2>&1 || true
+    wineserver -w >/dev/null 2>&1 || true
+  fi
+  wineserver -p || true
+  wine cmd /c exit </dev/null >/dev/null 2>&1 || true
+}
+
+# A virtual display for the whole run: without one Wine creates no windows.
+start_display() {
+  local n=90
+  while [ -e "/tmp/.X${n}-lock" ] || [ -e "/tmp/.X11-unix/X${n}" ]; do n=$((n + 1)); done
+  Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+  XVFB_PID=$!
+  export DISPLAY=":$n"
+  for _ in $(seq 50); do [ -e "/tmp/.X11-unix/X${n}" ] && break; sleep 0.1; done
+  trap 'stop_display' EXIT
+}
+
+stop_display() {
+  wineserver -k >/dev/null 2>&1 || true
+  [ -n "${XVFB_PID:-}" ] && kill "$XVFB_PID" >/dev/null 2>&1 || true
+}

@@ -1,0 +1,10 @@
+#!/usr/bin/env bash
+# Runs the whole test suite: installs what is missing, builds, and runs every
+# test program under Wine on a virtual display.
+source "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
+ensure_packages $PACKAGES
+build_project
+start_display
+prepare_wine
+cd "$BUILD"
+ctest --output-on-failure -j"$(nproc)" "$@"
