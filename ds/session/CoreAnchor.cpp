@@ -1,0 +1,1 @@
+int tx_core_anchor = 0;
