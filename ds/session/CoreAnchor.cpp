@@ -1,1 +1,0 @@
-int tx_core_anchor = 0;
