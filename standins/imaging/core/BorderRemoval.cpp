@@ -1,0 +1,78 @@
+// Border removal (see BorderRemoval.h).
+#include "BorderRemoval.h"
+
+#include "InkMap.h"
+#include "Rotate.h"
+#include "Skew.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace vz {
+namespace {
+
+// The skew is measured on a map of about this resolution, dots per inch.
+constexpr int kSkewMapDpi = 150;
+
+SkewResult SkewOf(const Image& grey, const std::vector<uint8_t>& background) {
+    uint8_t paper = PaperLevel(grey, background);
+    InkMap map = BuildInkMap(grey, background, ReductionFor(grey.yres, kSkewMapDpi), paper, Outline::Add);
+    return FindSkew(map);
+}
+
+}  // namespace
+
+SkewResult MeasurePageSkew(const Image& image, int backgroundLevel) {
+    Image grey = ToGrey(image);
+    return SkewOf(grey, FindBackground(grey, backgroundLevel));
+}
+
+Status RemoveBorder(Image& image, const BorderOptions& options, BorderReport* report) {
+    if (image.empty() || !ValidDepth(image.bpp)) return Status::BadParameter;
+    if (options.backgroundLevel < 0 || options.backgroundLevel > 255) return Status::BadParameter;
+    BorderReport local;
+    BorderReport& out = report ? *report : local;
+    out = BorderReport();
+    out.box = Box{0, 0, image.width, image.height};
+    if (!options.deskew && !options.crop) return Status::Ok;
+
+    Image grey = ToGrey(image);
+    std::vector<uint8_t> background = FindBackground(grey, options.backgroundLevel);
+
+    if (options.deskew) {
+        SkewResult skew = SkewOf(grey, background);
+        out.skewFound = skew.found;
+        if (skew.found && std::fabs(skew.degrees) >= kMinCorrectedSkew) {
+            out.skewDegrees = skew.degrees;
+            bool darkCorners = options.crop && BackgroundFraction(background) >= kMinBackgroundFraction;
+            uint8_t fill = darkCorners ? 0 : PaperLevel(grey, background);
+            image = RotateByAngle(image, -skew.degrees, fill);
+            if (options.crop) {
+                grey = ToGrey(image);
+                background = FindBackground(grey, options.backgroundLevel);
+            }
+        }
+    }
+
+    if (options.crop) {
+        Box box = PageBoxFromMask(background, image.width, image.height, MinPagePixels(image.xres));
+        const int margin = std::max(-kMaxSide, std::min(kMaxSide, options.margin));
+        int x0 = box.x - margin, y0 = box.y - margin;
+        int x1 = box.x + box.w + margin, y1 = box.y + box.h + margin;
+        x0 = std::max(0, x0);
+        y0 = std::max(0, y0);
+        x1 = std::min(image.width, x1);
+        y1 = std::min(image.height, y1);
+        if (x1 - x0 < 1 || y1 - y0 < 1) {  // margin ate the page: keep its centre pixel
+            x0 = std::min(image.width - 1, box.x + box.w / 2);
+            y0 = std::min(image.height - 1, box.y + box.h / 2);
+            x1 = x0 + 1;
+            y1 = y0 + 1;
+        }
+        out.box = Box{x0, y0, x1 - x0, y1 - y0};
+        image = Crop(image, out.box);
+    }
+    return Status::Ok;
+}
+
+}  // namespace vz
