@@ -17,8 +17,14 @@ bool ForegroundIsThisProcess()
     return pid == GetCurrentProcessId();
 }
 
+UINT MessageBoxStyle(bool hasOwner, bool foregroundIsThisProcess, UINT style)
+{
+    return hasOwner && foregroundIsThisProcess ? style : style | MB_TOPMOST;
+}
+
 int ShowMessage(HWND owner, const char* text, const char* caption, UINT style)
 {
-    if (owner && ForegroundIsThisProcess()) return MessageBoxA(owner, text, caption, style);
-    return MessageBoxA(owner, text, caption, style | MB_TOPMOST);
+    // The foreground is looked up only when it can matter.
+    const bool ours = owner != nullptr && ForegroundIsThisProcess();
+    return MessageBoxA(owner, text, caption, MessageBoxStyle(owner != nullptr, ours, style));
 }
