@@ -1,0 +1,7 @@
+#include "device/DriverLink.h"
+
+namespace {
+tx::ScannerLibrary g_scanner;
+} // namespace
+
+tx::ScannerLibrary& TheScanner() { return g_scanner; }
