@@ -96,7 +96,7 @@ bool ImagingLibrary::BindAndInitialize() {
                BindOne(m, "IPT_DropColor", DropColor) &&
                BindOne(m, "IPT_DetectOrientation", DetectOrientation);
     if (!all || Initialize(0) != IPT_OK) {
-        FreeModule();
+        ReleaseModule();
         return false;
     }
     return true;
@@ -105,10 +105,10 @@ bool ImagingLibrary::BindAndInitialize() {
 void ImagingLibrary::Unload() {
     if (!module_) return;
     Uninitialize();
-    FreeModule();
+    ReleaseModule();
 }
 
-void ImagingLibrary::FreeModule() {
+void ImagingLibrary::ReleaseModule() {
     FreeLibrary(reinterpret_cast<HMODULE>(module_));
     module_ = nullptr;
     ClearFunctions();

@@ -51,7 +51,7 @@ public:
 private:
     bool BindAndInitialize();
     void ClearFunctions();
-    void FreeModule();
+    void ReleaseModule();
 
     HINSTANCE__* module_ = nullptr;
 };

@@ -39,14 +39,17 @@ Status RemoveBorder(Image& image, const BorderOptions& options, BorderReport* re
     Image grey = ToGrey(image);
     std::vector<uint8_t> background = FindBackground(grey, options.backgroundLevel);
 
+    double undone = 0.0;  // degrees the image was turned by
+    uint8_t paper = 255;
     if (options.deskew) {
         SkewResult skew = SkewOf(grey, background);
         out.skewFound = skew.found;
         if (skew.found && std::fabs(skew.degrees) >= kMinCorrectedSkew) {
             out.skewDegrees = skew.degrees;
             bool darkCorners = options.crop && BackgroundFraction(background) >= kMinBackgroundFraction;
-            uint8_t fill = darkCorners ? 0 : PaperLevel(grey, background);
-            image = RotateByAngle(image, -skew.degrees, fill);
+            paper = PaperLevel(grey, background);
+            undone = -skew.degrees;
+            image = RotateByAngle(image, undone, darkCorners ? 0 : paper);
             if (options.crop) {
                 grey = ToGrey(image);
                 background = FindBackground(grey, options.backgroundLevel);
@@ -70,6 +73,8 @@ Status RemoveBorder(Image& image, const BorderOptions& options, BorderReport* re
             y1 = y0 + 1;
         }
         out.box = Box{x0, y0, x1 - x0, y1 - y0};
+        // Corners of the sheet that lay outside the scan take the paper's grey.
+        if (undone != 0.0) PaintUncovered(image, undone, paper);
         image = Crop(image, out.box);
     }
     return Status::Ok;

@@ -29,6 +29,39 @@ constexpr double kCoreRowFraction = 0.4;
 // Lines shorter than this many rows are specks or rules, not print.
 constexpr int kMinLineRows = 4;
 
+// Rules and box sides of a form are at least this long, inches; no word of
+// print makes a solid run of ink this long on the map.
+constexpr double kMinRuleInches = 1.0;
+
+// Clears horizontal and vertical runs of at least `minRun` cells: the rules
+// of forms, which would otherwise pass for text lines or swamp a line's core.
+void RemoveRules(InkMap& m, int minRun) {
+    std::vector<uint8_t> rule(m.cells.size(), 0);
+    for (int y = 0; y < m.h; ++y) {
+        const uint8_t* row = m.cells.data() + static_cast<size_t>(y) * m.w;
+        for (int x = 0; x < m.w;) {
+            if (!row[x]) { ++x; continue; }
+            int start = x;
+            while (x < m.w && row[x]) ++x;
+            if (x - start >= minRun)
+                std::fill(rule.begin() + static_cast<size_t>(y) * m.w + start, rule.begin() + static_cast<size_t>(y) * m.w + x, 1);
+        }
+    }
+    for (int x = 0; x < m.w; ++x) {
+        for (int y = 0; y < m.h;) {
+            if (!m.at(x, y)) { ++y; continue; }
+            int start = y;
+            while (y < m.h && m.at(x, y)) ++y;
+            if (y - start >= minRun)
+                for (int k = start; k < y; ++k) rule[static_cast<size_t>(k) * m.w + x] = 1;
+        }
+    }
+    size_t removed = 0;
+    for (size_t i = 0; i < rule.size(); ++i)
+        if (rule[i] && m.cells[i]) { m.cells[i] = 0; ++removed; }
+    m.count -= removed;
+}
+
 // Nearest-neighbour rotation of a map about its centre, clockwise.
 InkMap RotateMap(const InkMap& map, double degrees) {
     InkMap out = map;
@@ -141,6 +174,8 @@ OrientationResult DetectOrientation(const Image& image, int backgroundLevel) {
     SkewResult across = FindSkew(TurnInkMap(map, 1));
     const SkewResult& skew = across.found && across.confidence > along.confidence ? across : along;
     if (skew.found && std::fabs(skew.degrees) > kMaxTolerableSkew) map = RotateMap(map, -skew.degrees);
+    RemoveRules(map, std::max(8, static_cast<int>(grey.yres * kMinRuleInches) / map.reduction));
+    if (map.count < kMinInkCells) return result;
 
     double rows = Unevenness(RowProfile(map));
     double cols = Unevenness(ColumnProfile(map));

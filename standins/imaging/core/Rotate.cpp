@@ -2,6 +2,7 @@
 #include "Rotate.h"
 
 #include <cmath>
+#include <algorithm>
 #include <cstring>
 
 namespace vz {
@@ -83,6 +84,52 @@ void Resample(const Image& src, Image& dst, double radians, uint8_t fill) {
 }
 
 }  // namespace
+
+void PaintUncovered(Image& img, double degrees, uint8_t fill) {
+    if (img.empty()) return;
+    const int w = img.width, h = img.height, n = img.bpp / 8;
+    // Paints pixels [x0, x1) of a row.
+    auto paint = [&](uint8_t* row, int x0, int x1) {
+        if (x0 >= x1) return;
+        if (img.bpp != 1) {
+            std::memset(row + static_cast<size_t>(x0) * n, fill, static_cast<size_t>(x1 - x0) * n);
+            return;
+        }
+        for (int x = x0; x < x1; ++x) {
+            uint8_t bit = static_cast<uint8_t>(0x80u >> (x & 7));
+            if (fill >= 128) row[x >> 3] |= bit;
+            else row[x >> 3] &= static_cast<uint8_t>(~bit);
+        }
+    };
+    const double r = degrees * 3.14159265358979323846 / 180.0, c = std::cos(r), s = std::sin(r);
+    const double cx = (w - 1) * 0.5, cy = (h - 1) * 0.5;
+    for (int yo = 0; yo < h; ++yo) {
+        // Source x = c*xo + ax and y = -s*xo + ay, both linear along the row:
+        // the covered part of the row is one interval [lo, hi].
+        const double dy = yo - cy;
+        const double ax = -cx * c + dy * s + cx, ay = cx * s + dy * c + cy;
+        double lo = -1e18, hi = 1e18;
+        auto clip = [&](double slope, double offset, double limit) {
+            // 0 <= slope * x + offset <= limit
+            if (std::fabs(slope) < 1e-12) {
+                if (offset < 0 || offset > limit) { lo = 1; hi = 0; }
+                return;
+            }
+            double a = (0 - offset) / slope, b = (limit - offset) / slope;
+            if (a > b) std::swap(a, b);
+            lo = std::max(lo, a);
+            hi = std::min(hi, b);
+        };
+        clip(c, ax, w - 1.0);
+        clip(-s, ay, h - 1.0);
+        int first = static_cast<int>(std::ceil(std::max(lo, -1.0)));
+        int last = static_cast<int>(std::floor(std::min(hi, static_cast<double>(w))));
+        uint8_t* row = img.row(yo);
+        if (first > last) { paint(row, 0, w); continue; }
+        paint(row, 0, std::min(first, w));
+        paint(row, std::max(last + 1, 0), w);
+    }
+}
 
 Image RotateQuarter(const Image& src, int turns) {
     turns = ((turns % 4) + 4) % 4;

@@ -20,4 +20,8 @@ Image RotateQuarter(const Image& src, int turns);
 // pixels become `fill` (grey level; for colour the same grey in each channel).
 Image RotateByAngle(const Image& src, double degrees, uint8_t fill);
 
+// Paints `fill` over the pixels of an image made by RotateByAngle(src,
+// degrees, ...) whose source position lay outside the source (same size).
+void PaintUncovered(Image& rotated, double degrees, uint8_t fill);
+
 }  // namespace vz
