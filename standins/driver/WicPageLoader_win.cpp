@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include <string>
+#include <vector>
 
 namespace sim {
 
@@ -71,8 +72,8 @@ std::shared_ptr<const PageImage> WicPageLoader::Load(const std::string& path)
     ComRef<IWICBitmapFrameDecode> frame;
     if (FAILED(decoder->GetFrame(0, frame.Out())))
         return nullptr;
-    ComRef<IWICBitmapSource> bgr;
-    if (FAILED(WICConvertBitmapSource(GUID_WICPixelFormat24bppBGR, frame.Get(), bgr.Out())))
+    ComRef<IWICBitmapSource> bgr;  // converted pixels
+    if (FAILED(WICConvertBitmapSource(GUID_WICPixelFormat32bppBGRA, frame.Get(), bgr.Out())))
         return nullptr;
     UINT width = 0, height = 0;
     if (FAILED(bgr->GetSize(&width, &height)) || width == 0 || height == 0 ||
@@ -86,14 +87,17 @@ std::shared_ptr<const PageImage> WicPageLoader::Load(const std::string& path)
         page->dpiX = dpiX;
         page->dpiY = dpiY;
     }
-    const UINT stride = width * 3;
-    page->rgb.resize(static_cast<size_t>(stride) * height);
-    if (FAILED(bgr->CopyPixels(nullptr, stride, static_cast<UINT>(page->rgb.size()), page->rgb.data())))
+    // 32-bit BGRA is the target every decoder converts to (also under Wine);
+    // transparent areas are taken as white paper.
+    const UINT stride = width * 4;
+    std::vector<uint8_t> bgra(static_cast<size_t>(stride) * height);
+    if (FAILED(bgr->CopyPixels(nullptr, stride, static_cast<UINT>(bgra.size()), bgra.data())))
         return nullptr;
-    for (size_t i = 0; i + 2 < page->rgb.size(); i += 3) {
-        uint8_t b = page->rgb[i];
-        page->rgb[i] = page->rgb[i + 2];
-        page->rgb[i + 2] = b;
+    page->rgb.resize(static_cast<size_t>(width) * height * 3);
+    for (size_t i = 0, o = 0; i < bgra.size(); i += 4, o += 3) {
+        const unsigned alpha = bgra[i + 3];
+        for (int c = 0; c < 3; ++c)
+            page->rgb[o + c] = static_cast<uint8_t>((bgra[i + 2 - c] * alpha + 255 * (255 - alpha) + 127) / 255);
     }
     return page;
 }
