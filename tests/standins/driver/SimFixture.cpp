@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include <algorithm>
+
 template <typename Fn>
 static bool Find(HMODULE module, const char* name, Fn& out)
 {
