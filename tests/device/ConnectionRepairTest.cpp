@@ -1,0 +1,142 @@
+// Repair of the scanner connection against the simulated scanner, with the
+// USB search and the installer replaced by the test and the messages answered
+// by a hook.
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+#include "MessageBoxRecorder.h"
+#include "device/ConnectionRepair.h"
+#include "device/DriverLink.h"
+#include "session/DataSourceApp.h"
+#include "standins/driver/SimControl.h"
+
+namespace {
+
+bool g_usbPresent = false;
+bool g_installerStarts = false;
+int g_installs = 0;
+bool UsbPresent() { return g_usbPresent; }
+bool Install() { ++g_installs; return g_installerStarts; }
+void NoSleep(unsigned long) {}
+
+class RepairTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        // The test keeps its own reference, so the simulator's state survives
+        // the reload that a repair does.
+        m_sim = LoadLibraryA("TARVX380.dll");
+        ASSERT_NE(m_sim, nullptr);
+        m_setValue = reinterpret_cast<decltype(&SIM_SetValue)>(reinterpret_cast<void*>(GetProcAddress(m_sim, "SIM_SetValue")));
+        auto reset = reinterpret_cast<decltype(&SIM_Reset)>(reinterpret_cast<void*>(GetProcAddress(m_sim, "SIM_Reset")));
+        ASSERT_TRUE(m_setValue && reset);
+        reset();
+        TheApp().m_hDriver = LoadLibraryA("TARVX380.dll");
+        ASSERT_TRUE(TheScanner().Bind(TheApp().m_hDriver));
+        g_usbPresent = g_installerStarts = false;
+        g_installs = 0;
+        RepairHooks() = {&UsbPresent, &Install, &NoSleep};
+    }
+    void TearDown() override
+    {
+        if (TheScanner().IsBound()) TheScanner().SI_CloseInterface();
+        TheScanner().Unload();
+        if (TheApp().m_hDriver) FreeLibrary(TheApp().m_hDriver);
+        TheApp().m_hDriver = nullptr;
+        ResetRepairHooks();
+        if (m_sim) FreeLibrary(m_sim);
+    }
+    void OpenResults(const char* codes) { ASSERT_EQ(m_setValue("Device", "OpenResult", codes), 0); }
+    int Open() { return TheScanner().OpenInterface("Tarvex380"); }
+
+    HMODULE m_sim = nullptr;
+    decltype(&SIM_SetValue) m_setValue = nullptr;
+};
+
+TEST_F(RepairTest, DriverMissingWithoutTheUsbDeviceStaysAsItIs)
+{
+    OpenResults("11,0");
+    MessageBoxRecorder boxes;
+    const int first = Open();
+    ASSERT_EQ(first, 11);
+    EXPECT_EQ(RepairConnection(first), 11);
+    EXPECT_TRUE(boxes.Boxes().empty());
+    EXPECT_EQ(g_installs, 0);
+}
+
+TEST_F(RepairTest, RefusedElevationStopsAfterTheFirstMessage)
+{
+    OpenResults("11,0");
+    g_usbPresent = true;
+    MessageBoxRecorder boxes;
+    EXPECT_EQ(RepairConnection(Open()), 11);
+    ASSERT_EQ(boxes.Boxes().size(), 1u);
+    EXPECT_EQ(boxes.Boxes()[0].caption, "Tarvex 380");
+    EXPECT_EQ(boxes.Boxes()[0].text.rfind("To use your scanner and application", 0), 0u);
+    EXPECT_EQ(g_installs, 1);
+}
+
+TEST_F(RepairTest, InstallThenReconnectReopensTwiceWithFreshBindings)
+{
+    OpenResults("11,22,0");
+    g_usbPresent = g_installerStarts = true;
+    MessageBoxRecorder boxes;
+    const auto oldOpen = TheScanner().SI_OpenInterface;
+    EXPECT_EQ(RepairConnection(Open()), 0);
+    ASSERT_EQ(boxes.Boxes().size(), 3u);
+    EXPECT_EQ(boxes.Boxes()[0].text.rfind("To use your scanner", 0), 0u);
+    EXPECT_EQ(boxes.Boxes()[1].text.rfind("The driver has been successfully installed", 0), 0u);
+    EXPECT_EQ(boxes.Boxes()[2].text.rfind("We have detected and resolved an issue", 0), 0u);
+    EXPECT_TRUE(TheScanner().IsBound());
+    EXPECT_EQ(TheScanner().Module(), TheApp().m_hDriver);
+    (void)oldOpen;
+}
+
+TEST_F(RepairTest, ReconnectFaultAloneShowsOneMessage)
+{
+    OpenResults("22,0");
+    MessageBoxRecorder boxes;
+    EXPECT_EQ(RepairConnection(Open()), 0);
+    ASSERT_EQ(boxes.Boxes().size(), 1u);
+    EXPECT_EQ(boxes.Boxes()[0].text,
+              "We have detected and resolved an issue with your scanner connection. \n\nPlease unplug the scanner, "
+              "wait a few seconds, then reconnect it. \n\nAfter reconnecting, click OK to continue.");
+}
+
+TEST_F(RepairTest, OtherCodesAreLeftAlone)
+{
+    MessageBoxRecorder boxes;
+    EXPECT_EQ(RepairConnection(10), 10);
+    EXPECT_EQ(RepairConnection(2048), 2048);
+    EXPECT_TRUE(boxes.Boxes().empty());
+}
+
+TEST(UsbDeviceId, MatchesTheScannersDeviceInAnyCase)
+{
+    EXPECT_TRUE(IsKnownUsbDeviceId("USB\\VID_05E3&PID_0102\\5&1A2B"));
+    EXPECT_TRUE(IsKnownUsbDeviceId("usb\\vid_05e3&pid_0102\\x"));
+    EXPECT_FALSE(IsKnownUsbDeviceId("USB\\VID_05E3&PID_0103\\x"));
+    EXPECT_FALSE(IsKnownUsbDeviceId("VID_05E3"));
+    EXPECT_FALSE(IsKnownUsbDeviceId(""));
+    EXPECT_FALSE(IsKnownUsbDeviceId(nullptr));
+}
+
+TEST(UsbDeviceQuery, RunsAgainstTheSystemWithoutFailing)
+{
+    // The machine has no such scanner; the WMI walk must end with false.
+    EXPECT_FALSE(IsKnownUsbDevicePresent());
+}
+
+TEST(InstallerCommand, NativeProgramFilesAndQuotedParameter)
+{
+    InstallerCommand c;
+    ASSERT_TRUE(MakeInstallerCommand("C:\\Program Files (x86)", "C:\\Windows\\system32", &c));
+    EXPECT_STREQ(c.program, "C:\\Windows\\system32\\InfDefaultInstall.exe");
+    EXPECT_STREQ(c.parameters, "\"C:\\Program Files\"");
+    ASSERT_TRUE(MakeInstallerCommand("D:\\Apps", "C:\\Windows\\system32", &c));
+    EXPECT_STREQ(c.parameters, "\"D:\\Apps\"");
+    EXPECT_FALSE(MakeInstallerCommand(nullptr, "C:\\Windows", &c));
+}
+
+} // namespace
