@@ -20,13 +20,6 @@ bool IsQuery(TW_UINT16 msg)
 
 } // namespace
 
-TW_UINT16 DsIdentity(TW_IDENTITY*, TW_UINT16 msg, TW_MEMREF)
-{
-    if (msg == MSG_CLOSEDS && TheApp().m_twainState <= kStateLoaded) return TWRC_SUCCESS;
-    if (msg == MSG_GET) return NotServedYet(Op::IdentityGet);
-    return NotServedYet(msg == MSG_OPENDS ? Op::OpenDs : Op::CloseDs);
-}
-
 TW_UINT16 DsUserInterface(TW_IDENTITY*, TW_UINT16 msg, TW_MEMREF)
 {
     return NotServedYet(msg == MSG_DISABLEDS ? Op::DisableDs : Op::EnableDs);
