@@ -4,6 +4,7 @@
 
 #include "common/text/DsLanguage.h"
 #include "common/text/DsTexts.h"
+#include "device/Calibration.h"
 #include "device/DeviceProperty.h"
 #include "device/DriverLink.h"
 #include "device/ResolutionList.h"
@@ -15,8 +16,9 @@ constexpr int kReadyPolls = 10;
 constexpr DWORD kReadyPollMs = 200;
 constexpr uint16_t kPropResolution = 4;
 
-bool LetScanGoOn(HWND) { return true; }
-RequiredCalibrationStep g_calibrationStep = &LetScanGoOn;
+// The calibration the scanner asks for, with its dialogs.
+bool CalibrateFirst(HWND parent) { return CalibrateOrClean(parent, kCalibrationRequired, false); }
+RequiredCalibrationStep g_calibrationStep = &CalibrateFirst;
 
 } // namespace
 
@@ -74,7 +76,7 @@ bool ReadResolutionList()
 RequiredCalibrationStep SetRequiredCalibrationStep(RequiredCalibrationStep step)
 {
     RequiredCalibrationStep previous = g_calibrationStep;
-    g_calibrationStep = step ? step : &LetScanGoOn;
+    g_calibrationStep = step ? step : &CalibrateFirst;
     return previous;
 }
 

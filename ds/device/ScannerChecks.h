@@ -18,9 +18,8 @@ bool IsPaperPresent();
 bool ReadResolutionList();
 
 // The calibration run before a scan when the scanner requires one; true when
-// the scan may go on. Until calibration is built in, the step lets the scan
-// go on; SetRequiredCalibrationStep installs the real one (and tests their
-// own). Returns the step in force before; null restores the default.
+// the scan may go on. By default the calibration dialog flow; tests install
+// their own step. Returns the step in force before; null restores the default.
 using RequiredCalibrationStep = bool (*)(HWND parent);
 RequiredCalibrationStep SetRequiredCalibrationStep(RequiredCalibrationStep step);
 

@@ -6,7 +6,7 @@ constexpr int kMessageTextId = 0xFFFF; // the static control of a message box
 // The box is read a moment after it is activated, once it has finished
 // setting itself up (its z-order among others).
 constexpr UINT kSettleMs = 30;
-HWND g_pendingBox = nullptr;
+std::vector<HWND> g_pendingBoxes;
 } // namespace
 
 MessageBoxRecorder::MessageBoxRecorder(int fallback) : m_fallback(fallback)
@@ -37,16 +37,32 @@ LRESULT CALLBACK MessageBoxRecorder::HookProc(int code, WPARAM wParam, LPARAM lP
 
 void MessageBoxRecorder::OnActivate(HWND box)
 {
-    g_pendingBox = box;
+    g_pendingBoxes.push_back(box);
     SetTimer(nullptr, 0, kSettleMs, &MessageBoxRecorder::OnSettled);
 }
 
 void CALLBACK MessageBoxRecorder::OnSettled(HWND, UINT, UINT_PTR timer, DWORD)
 {
     KillTimer(nullptr, timer);
-    HWND box = g_pendingBox;
-    g_pendingBox = nullptr;
-    if (g_recorder && box && IsWindow(box) && GetDlgItem(box, kMessageTextId)) g_recorder->Record(box);
+    if (g_pendingBoxes.empty()) return;
+    HWND box = g_pendingBoxes.front();
+    g_pendingBoxes.erase(g_pendingBoxes.begin());
+    if (g_recorder && box && IsWindow(box) && g_recorder->IsAnswered(box)) g_recorder->Record(box);
+}
+
+bool MessageBoxRecorder::IsAnswered(HWND window) const
+{
+    if (GetDlgItem(window, kMessageTextId)) return true;
+    for (int id : m_dialogControls)
+        if (GetDlgItem(window, id)) return true;
+    return false;
+}
+
+bool RecordedBox::Shows(int id) const
+{
+    for (int v : visibleControls)
+        if (v == id) return true;
+    return false;
 }
 
 void MessageBoxRecorder::Record(HWND box)
@@ -58,6 +74,8 @@ void MessageBoxRecorder::Record(HWND box)
     GetDlgItemTextA(box, kMessageTextId, buf, sizeof buf);
     r.text = buf;
     r.owned = GetWindow(box, GW_OWNER) != nullptr;
+    for (HWND child = GetWindow(box, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
+        if (GetWindowLongA(child, GWL_STYLE) & WS_VISIBLE) r.visibleControls.push_back(GetDlgCtrlID(child));
     m_boxes.push_back(r);
     int button = m_fallback;
     if (!m_answers.empty()) {

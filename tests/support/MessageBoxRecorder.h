@@ -10,8 +10,10 @@
 
 struct RecordedBox {
     std::string caption;
-    std::string text;
+    std::string text;  // a message box's text
     bool owned = false;
+    std::vector<int> visibleControls; // ids of the visible child controls
+    bool Shows(int id) const;
 };
 
 class MessageBoxRecorder {
@@ -22,6 +24,10 @@ public:
     ~MessageBoxRecorder();
 
     void Answer(int button) { m_answers.push_back(button); }
+
+    // Also records and answers the module's own dialogs that have a control
+    // with this id (message boxes are always answered).
+    void AlsoAnswerDialogsWith(int controlId) { m_dialogControls.push_back(controlId); }
     const std::vector<RecordedBox>& Boxes() const { return m_boxes; }
 
 private:
@@ -29,9 +35,11 @@ private:
     void OnActivate(HWND box);
     static void CALLBACK OnSettled(HWND, UINT, UINT_PTR timer, DWORD);
     void Record(HWND box);
+    bool IsAnswered(HWND window) const;
 
     HHOOK m_hook = nullptr;
     int m_fallback;
     std::deque<int> m_answers;
+    std::vector<int> m_dialogControls;
     std::vector<RecordedBox> m_boxes;
 };
