@@ -1,15 +1,16 @@
 #include "settings/ImagingQuery.h"
 
+#include "transfer/PageStore.h"
+
 namespace {
-bool NotAvailable() { return false; }
-ImagingQueryFn g_imagingQuery = &NotAvailable;
+ImagingQueryFn g_imagingQuery = nullptr; // null: the page store answers
 } // namespace
 
-bool ImagingAvailable() { return g_imagingQuery(); }
+bool ImagingAvailable() { return g_imagingQuery ? g_imagingQuery() : PageStoreImagingAvailable(); }
 
 ImagingQueryFn SetImagingQuery(ImagingQueryFn query)
 {
     ImagingQueryFn previous = g_imagingQuery;
-    g_imagingQuery = query ? query : &NotAvailable;
+    g_imagingQuery = query;
     return previous;
 }

@@ -1,6 +1,6 @@
 // Whether the image-processing library can be used in this process. The
-// settings ask this one function; the page store answers it (and caches the
-// answer) once it is linked in, by installing its query at start-up.
+// settings ask this one function; the page store answers it and caches the
+// answer for the process. Tests may install an answer of their own.
 #pragma once
 
 using ImagingQueryFn = bool (*)();
@@ -8,5 +8,5 @@ using ImagingQueryFn = bool (*)();
 bool ImagingAvailable();
 
 // Installs the function that answers ImagingAvailable(); null restores the
-// built-in answer "not available". Returns the previous function.
+// page store's answer. Returns the previous function (null for the page store).
 ImagingQueryFn SetImagingQuery(ImagingQueryFn query);

@@ -1,21 +1,18 @@
 #include "transfer/PageStore.h"
 
-#include "settings/ImagingQuery.h"
 #include "transfer/ProcessedStage.h"
 
 namespace {
 
 enum ImagingState { kImagingUnknown = 0, kImagingLoads = 1, kImagingMissing = 2 };
 
-bool ModuleImagingAvailable();
-
 CPageStore g_pageStore;
-
-bool ModuleImagingAvailable() { return g_pageStore.ImagingAvailable(); }
 
 } // namespace
 
 CPageStore& ThePageStore() { return g_pageStore; }
+
+bool PageStoreImagingAvailable() { return g_pageStore.ImagingAvailable(); }
 
 bool WantsProcessing(const ScanSettings& s)
 {
@@ -23,11 +20,7 @@ bool WantsProcessing(const ScanSettings& s)
            (s.ColorDropType != 0 && s.ScanMode != kModeColor);
 }
 
-CPageStore::CPageStore() : m_processed(MakeProcessedStage())
-{
-    // The settings validator asks whether processing can be offered.
-    SetImagingQuery(&ModuleImagingAvailable);
-}
+CPageStore::CPageStore() : m_processed(MakeProcessedStage()) {}
 
 CPageStore::~CPageStore() { CloseAll(); }
 

@@ -79,3 +79,6 @@ private:
 
 // The module's page store.
 CPageStore& ThePageStore();
+
+// The module's answer to whether the imaging library can be used (cached).
+bool PageStoreImagingAvailable();
