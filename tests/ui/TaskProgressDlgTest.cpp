@@ -65,6 +65,8 @@ int ReportingTask(SIProgressCallback progress, void* context)
     p.cancelText = text;
     ReportAndWatch(p, progress, 25, 25);
     ReportAndWatch(p, progress, 60, 60);
+    if (const char* pause = std::getenv("TX_UI_PAUSE_MS"))
+        Sleep(static_cast<DWORD>(atoi(pause))); // time for a screenshot
     ReportAndWatch(p, progress, 150, 100); // out of range: shown as 100
     return 0;
 }
