@@ -88,10 +88,10 @@ int DrawGlyph(vz::Image& img, char c, bool capital, int x, int base, int xh, Rng
 
 }  // namespace
 
-vz::Image GenerateSheet(const PageSpec& spec, int widthInches100, int heightInches100) {
-    Rng rng(spec.seed);
+vz::Image GenerateSheet(const PageSpec& params, int widthInches100, int heightInches100) {
+    Rng rng(params.seed);
     vz::Image page;
-    vz::MakeImage(page, widthInches100 * spec.dpi / 100, heightInches100 * spec.dpi / 100, 24, spec.dpi, spec.dpi);
+    vz::MakeImage(page, widthInches100 * params.dpi / 100, heightInches100 * params.dpi / 100, 24, params.dpi, params.dpi);
     // Paper: slightly warm white with a little noise.
     std::uniform_int_distribution<int> noise(-4, 4);
     for (int y = 0; y < page.height; ++y) {
@@ -103,8 +103,8 @@ vz::Image GenerateSheet(const PageSpec& spec, int widthInches100, int heightInch
             p[2] = static_cast<uint8_t>(230 + n);
         }
     }
-    if (spec.blank) return page;
-    const int dpi = spec.dpi;
+    if (params.blank) return page;
+    const int dpi = params.dpi;
     const int xh = static_cast<int>(dpi * std::uniform_real_distribution<double>(0.06, 0.085)(rng));
     const int leading = xh * 27 / 10;
     const int left = dpi, right = page.width - dpi * 3 / 4;
@@ -112,7 +112,7 @@ vz::Image GenerateSheet(const PageSpec& spec, int widthInches100, int heightInch
     static const uint8_t red[3] = {215, 40, 45}, blue[3] = {40, 70, 200};
     int lineNo = 0;
     for (int base = dpi + xh * 3 / 2; base + xh < page.height - dpi; base += leading, ++lineNo) {
-        if (spec.formLines && lineNo % 4 == 3) {  // a red form rule between lines
+        if (params.formLines && lineNo % 4 == 3) {  // a red form rule between lines
             const int ruleY = base - leading / 2 - xh / 2;
             FillRect(page, left - dpi / 8, ruleY, right + dpi / 8, ruleY + 3, red);
         }
@@ -128,7 +128,7 @@ vz::Image GenerateSheet(const PageSpec& spec, int widthInches100, int heightInch
             x += space;
         }
     }
-    if (spec.formLines) {  // a blue box round the text block
+    if (params.formLines) {  // a blue box round the text block
         int t = 3;
         FillRect(page, left - dpi / 4, dpi * 3 / 4, right + dpi / 4, dpi * 3 / 4 + t, blue);
         FillRect(page, left - dpi / 4, page.height - dpi * 3 / 4, right + dpi / 4, page.height - dpi * 3 / 4 + t, blue);
@@ -138,18 +138,18 @@ vz::Image GenerateSheet(const PageSpec& spec, int widthInches100, int heightInch
     return page;
 }
 
-GeneratedPage GeneratePage(const PageSpec& spec) {
+GeneratedPage GeneratePage(const PageSpec& params) {
     GeneratedPage out;
-    vz::Image sheet = vz::RotateQuarter(GenerateSheet(spec, 850, 1100), spec.quarterTurns);
-    out.uprightTurn = (4 - spec.quarterTurns % 4) % 4;
+    vz::Image sheet = vz::RotateQuarter(GenerateSheet(params, 850, 1100), params.quarterTurns);
+    out.uprightTurn = (4 - params.quarterTurns % 4) % 4;
     // The sheet lies centred on a background with 0.4 inch all round, turned
     // about the centre by the skew; the backing is near black with noise.
-    const int border = spec.dpi * 2 / 5;
+    const int border = params.dpi * 2 / 5;
     const int cw = sheet.width + 2 * border, ch = sheet.height + 2 * border;
-    vz::MakeImage(out.image, cw, ch, 24, spec.dpi, spec.dpi);
-    Rng rng(spec.seed * 7919u + 13u);
+    vz::MakeImage(out.image, cw, ch, 24, params.dpi, params.dpi);
+    Rng rng(params.seed * 7919u + 13u);
     std::uniform_int_distribution<int> noise(0, 14);
-    const double a = spec.skewDegrees * 3.14159265358979323846 / 180.0, c = std::cos(a), s = std::sin(a);
+    const double a = params.skewDegrees * 3.14159265358979323846 / 180.0, c = std::cos(a), s = std::sin(a);
     const double cx = (cw - 1) * 0.5, cy = (ch - 1) * 0.5;
     for (int y = 0; y < ch; ++y) {
         uint8_t* d = out.image.row(y);

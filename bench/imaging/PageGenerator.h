@@ -25,10 +25,10 @@ struct GeneratedPage {
     int uprightTurn = 0;  // clockwise quarter turns that make the print upright
 };
 
-GeneratedPage GeneratePage(const PageSpec& spec);
+GeneratedPage GeneratePage(const PageSpec& params);
 
 // The sheet alone, upright, without skew or background (for the tests of
 // dropout and binarisation too).
-vz::Image GenerateSheet(const PageSpec& spec, int widthInches100, int heightInches100);
+vz::Image GenerateSheet(const PageSpec& params, int widthInches100, int heightInches100);
 
 }  // namespace bench

@@ -56,15 +56,15 @@ double EdgeError(const vz::Box& a, const vz::Box& b) {
                     std::max(std::abs(a.x + a.w - b.x - b.w), std::abs(a.y + a.h - b.y - b.h)));
 }
 
-void Record(Tally& t, const bench::PageOutcome& r, const bench::GeneratedPage& page, const bench::PageSpec& spec) {
+void Record(Tally& t, const bench::PageOutcome& r, const bench::GeneratedPage& page, const bench::PageSpec& params) {
     t.seconds.push_back(r.seconds);
     t.orientSeconds.push_back(r.orientSeconds);
-    if (spec.blank) {
+    if (params.blank) {
         ++t.blankTotal;
         if (r.confident && r.turn != 0) ++t.blankConfidentWrong;
         return;
     }
-    t.residual.push_back(std::fabs(r.skewFound - spec.skewDegrees));
+    t.residual.push_back(std::fabs(r.skewFound - params.skewDegrees));
     t.edgeError.push_back(EdgeError(r.box, page.truthBox));
     t.iou.push_back(Iou(r.box, page.truthBox));
     ++t.orientTotal;
@@ -105,21 +105,21 @@ int main(int argc, char** argv) {
     for (int dpi : {200, 300}) {
         Tally ours, lept;
         for (int i = 0; i < pagesPerDpi + blanksPerDpi; ++i) {
-            bench::PageSpec spec;
-            spec.dpi = dpi;
-            spec.blank = i >= pagesPerDpi;
-            spec.skewDegrees = std::round(skew(rng) * 100.0) / 100.0;
-            spec.quarterTurns = i % 4;
-            spec.seed = static_cast<uint32_t>(dpi * 1000 + i);
-            bench::GeneratedPage page = bench::GeneratePage(spec);
+            bench::PageSpec params;
+            params.dpi = dpi;
+            params.blank = i >= pagesPerDpi;
+            params.skewDegrees = std::round(skew(rng) * 100.0) / 100.0;
+            params.quarterTurns = i % 4;
+            params.seed = static_cast<uint32_t>(dpi * 1000 + i);
+            bench::GeneratedPage page = bench::GeneratePage(params);
             bench::PageOutcome a = bench::RunOurs(page.image);
             bench::PageOutcome b = bench::RunLeptonica(page.image);
-            Record(ours, a, page, spec);
-            Record(lept, b, page, spec);
+            Record(ours, a, page, params);
+            Record(lept, b, page, params);
             if (std::getenv("BENCH_VERBOSE"))
                 std::printf("  %3d dpi page %2d: skew %6.2f turn %d | ours %6.2f turn %d conf %5.1f box %d,%d %dx%d | "
                             "lept %6.2f turn %d conf %5.1f | truth box %d,%d %dx%d\n",
-                            dpi, i, spec.skewDegrees, page.uprightTurn, a.skewFound, a.turn, a.confidence, a.box.x,
+                            dpi, i, params.skewDegrees, page.uprightTurn, a.skewFound, a.turn, a.confidence, a.box.x,
                             a.box.y, a.box.w, a.box.h, b.skewFound, b.turn, b.confidence, page.truthBox.x,
                             page.truthBox.y, page.truthBox.w, page.truthBox.h);
         }
@@ -128,9 +128,9 @@ int main(int argc, char** argv) {
     }
 
     // Colour dropout has no counterpart in Leptonica: timed for ours alone.
-    bench::PageSpec spec;
-    spec.dpi = 300;
-    vz::Image sheet = bench::GenerateSheet(spec, 850, 1100);
+    bench::PageSpec params;
+    params.dpi = 300;
+    vz::Image sheet = bench::GenerateSheet(params, 850, 1100);
     auto t0 = std::chrono::steady_clock::now();
     vz::DropoutOptions drop;
     vz::DropColor(sheet, drop);

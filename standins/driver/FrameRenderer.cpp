@@ -14,8 +14,8 @@ int BytesPerRow(int mode, int width)
     return (width + 7) / 8;
 }
 
-FrameRenderer::FrameRenderer(const PageImage& page, const RenderSpec& spec)
-    : m_spec(spec), m_resampler(page, spec.frame), m_curve(BuildToneCurve(spec.tone))
+FrameRenderer::FrameRenderer(const PageImage& page, const RenderSpec& params)
+    : m_spec(params), m_resampler(page, params.frame), m_curve(BuildToneCurve(params.tone))
 {
 }
 

@@ -39,7 +39,7 @@ int BytesPerRow(int mode, int width);
 
 class FrameRenderer {
 public:
-    FrameRenderer(const PageImage& page, const RenderSpec& spec);
+    FrameRenderer(const PageImage& page, const RenderSpec& params);
 
     int BytesPerRow() const { return sim::BytesPerRow(m_spec.mode, m_spec.frame.width); }
     // Writes row y (0 <= y < frame height) of the frame.

@@ -66,12 +66,12 @@ uint8_t Clamp8(int64_t fixedValue)
 
 }  // namespace
 
-Resampler::Resampler(const PageImage& page, const ResampleSpec& spec)
+Resampler::Resampler(const PageImage& page, const ResampleSpec& params)
     : m_page(page),
-      m_spec(spec),
-      m_x(spec.width, spec.left, spec.dpi, page.width, page.dpiX, spec.sheetLeftInches, spec.nearest),
-      m_y(spec.height, spec.top, spec.dpi, page.height, page.dpiY, 0.0, spec.nearest),
-      m_backingRow(static_cast<size_t>(spec.width) * 3, spec.backing)
+      m_spec(params),
+      m_x(params.width, params.left, params.dpi, page.width, page.dpiX, params.sheetLeftInches, params.nearest),
+      m_y(params.height, params.top, params.dpi, page.height, page.dpiY, 0.0, params.nearest),
+      m_backingRow(static_cast<size_t>(params.width) * 3, params.backing)
 {
 }
 

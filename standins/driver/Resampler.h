@@ -54,7 +54,7 @@ struct ResampleSpec {
 
 class Resampler {
 public:
-    Resampler(const PageImage& page, const ResampleSpec& spec);
+    Resampler(const PageImage& page, const ResampleSpec& params);
 
     // RGB row y of the frame (width * 3 bytes). Rows are best asked for in
     // increasing order; any order gives the same bytes.

@@ -7,21 +7,21 @@ namespace sim {
 
 RenderSpec ScanSession::MakeSpec(const PageImage& page, const DeviceProperties& props, int backing)
 {
-    RenderSpec spec;
-    spec.frame.dpi = props.Resolution();
-    spec.frame.left = props.Left();
-    spec.frame.top = props.Top();
-    spec.frame.width = props.Width();
-    spec.frame.height = props.Height();
-    spec.frame.sheetLeftInches = (DeviceProperties::kAreaWidth / 100.0 - page.WidthInches()) / 2;
-    spec.frame.nearest = props.Mode() == kModeColour && props.ColourDraft();
-    spec.frame.backing = static_cast<uint8_t>(backing);
-    spec.mode = props.Mode();
-    spec.tone = props.Tone();
-    spec.thresholdShift = props.ThresholdShift();
-    spec.invert = props.Invert();
-    spec.descreen = props.Descreen();
-    return spec;
+    RenderSpec params;
+    params.frame.dpi = props.Resolution();
+    params.frame.left = props.Left();
+    params.frame.top = props.Top();
+    params.frame.width = props.Width();
+    params.frame.height = props.Height();
+    params.frame.sheetLeftInches = (DeviceProperties::kAreaWidth / 100.0 - page.WidthInches()) / 2;
+    params.frame.nearest = props.Mode() == kModeColour && props.ColourDraft();
+    params.frame.backing = static_cast<uint8_t>(backing);
+    params.mode = props.Mode();
+    params.tone = props.Tone();
+    params.thresholdShift = props.ThresholdShift();
+    params.invert = props.Invert();
+    params.descreen = props.Descreen();
+    return params;
 }
 
 ScanSession::ScanSession(std::shared_ptr<const PageImage> page, const DeviceProperties& props,

@@ -47,13 +47,13 @@ TEST(Resampler, PlacesTheSheetOnTheBacking)
 {
     // A 2-inch wide sheet centred on the 4.32-inch area at 100 dpi.
     PageImage page = Uniform(400, 100, 200, 200, 100, 50);
-    ResampleSpec spec;
-    spec.dpi = 100;
-    spec.width = 432;
-    spec.height = 50;
-    spec.sheetLeftInches = 1.16;
-    spec.backing = 10;
-    Resampler r(page, spec);
+    ResampleSpec params;
+    params.dpi = 100;
+    params.width = 432;
+    params.height = 50;
+    params.sheetLeftInches = 1.16;
+    params.backing = 10;
+    Resampler r(page, params);
     std::vector<uint8_t> row(432 * 3);
     r.Row(20, row.data());
     EXPECT_EQ(row[0], 10);                 // backing at the left
@@ -71,11 +71,11 @@ TEST(Resampler, ReductionAveragesFineDetail)
         for (int x = 1; x < 432; x += 2)
             for (int c = 0; c < 3; ++c)
                 page.rgb[(y * 432 + x) * 3 + c] = 255;
-    ResampleSpec spec;
-    spec.dpi = 50;
-    spec.width = 216;
-    spec.height = 20;
-    Resampler r(page, spec);
+    ResampleSpec params;
+    params.dpi = 50;
+    params.width = 216;
+    params.height = 20;
+    Resampler r(page, params);
     std::vector<uint8_t> row(216 * 3);
     r.Row(10, row.data());
     for (int x = 2; x < 214; ++x)
@@ -123,26 +123,26 @@ TEST(FrameRenderer, PacksBlackAndWhiteHighBitFirst)
         for (int x = 0; x < 5; ++x)
             for (int c = 0; c < 3; ++c)
                 page.rgb[(y * 10 + x) * 3 + c] = 90;
-    RenderSpec spec;
-    spec.frame.dpi = 100;
-    spec.frame.width = 10;
-    spec.frame.height = 4;
-    spec.frame.nearest = true;
-    spec.mode = 0;
-    FrameRenderer plain(page, spec);
+    RenderSpec params;
+    params.frame.dpi = 100;
+    params.frame.width = 10;
+    params.frame.height = 4;
+    params.frame.nearest = true;
+    params.mode = 0;
+    FrameRenderer plain(page, params);
     ASSERT_EQ(plain.BytesPerRow(), 2);
     uint8_t row[2];
     plain.Row(1, row);
     EXPECT_EQ(row[0], 0x07);  // pixels 5..7 white
     EXPECT_EQ(row[1], 0xC0);  // pixels 8, 9 white, padding bits 0
-    spec.thresholdShift = -50;  // threshold 65: the dark half turns white
-    FrameRenderer lighter(page, spec);
+    params.thresholdShift = -50;  // threshold 65: the dark half turns white
+    FrameRenderer lighter(page, params);
     lighter.Row(1, row);
     EXPECT_EQ(row[0], 0xFF);
     EXPECT_EQ(row[1], 0xC0);
-    spec.thresholdShift = 0;
-    spec.invert = true;
-    FrameRenderer inverted(page, spec);
+    params.thresholdShift = 0;
+    params.invert = true;
+    FrameRenderer inverted(page, params);
     inverted.Row(1, row);
     EXPECT_EQ(row[0], 0xF8);
     EXPECT_EQ(row[1], 0x00);
@@ -151,12 +151,12 @@ TEST(FrameRenderer, PacksBlackAndWhiteHighBitFirst)
 TEST(FrameRenderer, GreyIsLuminance)
 {
     PageImage page = Uniform(8, 2, 100, 255, 0, 0);
-    RenderSpec spec;
-    spec.frame.dpi = 100;
-    spec.frame.width = 8;
-    spec.frame.height = 2;
-    spec.mode = 1;
-    FrameRenderer r(page, spec);
+    RenderSpec params;
+    params.frame.dpi = 100;
+    params.frame.width = 8;
+    params.frame.height = 2;
+    params.mode = 1;
+    FrameRenderer r(page, params);
     uint8_t row[8];
     r.Row(0, row);
     EXPECT_EQ(row[3], 76);  // 0.299 * 255

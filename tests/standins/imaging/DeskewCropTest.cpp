@@ -20,12 +20,12 @@ void ExpectBoxNear(const vz::Box& truth, const vz::Box& got, int tolerance, cons
 
 TEST(DeskewCrop, KnownSkewsAreCorrectedAndTheSheetCutOut) {
     for (double skew : {-9.3, -4.15, 0.7, 6.6}) {
-        bench::PageSpec spec;
-        spec.dpi = 150;
-        spec.skewDegrees = skew;
-        spec.quarterTurns = skew > 0 ? 1 : 0;
-        spec.seed = static_cast<uint32_t>(100 + skew * 10);
-        bench::GeneratedPage page = bench::GeneratePage(spec);
+        bench::PageSpec params;
+        params.dpi = 150;
+        params.skewDegrees = skew;
+        params.quarterTurns = skew > 0 ? 1 : 0;
+        params.seed = static_cast<uint32_t>(100 + skew * 10);
+        bench::GeneratedPage page = bench::GeneratePage(params);
         vz::Image img = page.image;
         vz::BorderOptions options;
         options.deskew = true;
@@ -48,10 +48,10 @@ TEST(DeskewCrop, KnownSkewsAreCorrectedAndTheSheetCutOut) {
 }
 
 TEST(DeskewCrop, MarginGrowsOrCutsAndCropAloneKeepsTheSkew) {
-    bench::PageSpec spec;
-    spec.dpi = 150;
-    spec.skewDegrees = 0.0;
-    bench::GeneratedPage page = bench::GeneratePage(spec);
+    bench::PageSpec params;
+    params.dpi = 150;
+    params.skewDegrees = 0.0;
+    bench::GeneratedPage page = bench::GeneratePage(params);
     vz::BorderOptions options;
     options.crop = true;
     options.margin = -3;
@@ -72,8 +72,8 @@ TEST(DeskewCrop, MarginGrowsOrCutsAndCropAloneKeepsTheSkew) {
     EXPECT_GE(img.height, 1);
 
     // Crop without deskew: the box holds the whole turned sheet.
-    spec.skewDegrees = 2.0;
-    page = bench::GeneratePage(spec);
+    params.skewDegrees = 2.0;
+    page = bench::GeneratePage(params);
     img = page.image;
     options.margin = 0;
     ASSERT_EQ(vz::Status::Ok, vz::RemoveBorder(img, options, &report));
@@ -84,10 +84,10 @@ TEST(DeskewCrop, MarginGrowsOrCutsAndCropAloneKeepsTheSkew) {
 }
 
 TEST(DeskewCrop, OneBitScanAndBlankSheetAreHandled) {
-    bench::PageSpec spec;
-    spec.dpi = 150;
-    spec.skewDegrees = -3.0;
-    bench::GeneratedPage page = bench::GeneratePage(spec);
+    bench::PageSpec params;
+    params.dpi = 150;
+    params.skewDegrees = -3.0;
+    bench::GeneratedPage page = bench::GeneratePage(params);
     vz::Image bw = vz::GreyToBinary(vz::ToGrey(page.image), 128);
     vz::BorderOptions options;
     options.deskew = true;
@@ -99,9 +99,9 @@ TEST(DeskewCrop, OneBitScanAndBlankSheetAreHandled) {
     ExpectBoxNear(page.truthBox, report.box, 3, "1-bit page box");
 
     // A blank sheet is straightened by its edges.
-    spec.blank = true;
-    spec.skewDegrees = 4.0;
-    page = bench::GeneratePage(spec);
+    params.blank = true;
+    params.skewDegrees = 4.0;
+    page = bench::GeneratePage(params);
     vz::Image img = page.image;
     ASSERT_EQ(vz::Status::Ok, vz::RemoveBorder(img, options, &report));
     EXPECT_NEAR(4.0, report.skewDegrees, 0.3);

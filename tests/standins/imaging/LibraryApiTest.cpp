@@ -210,11 +210,11 @@ TEST_F(LibraryApi, FilesAndCopiesKeepTheirOwnPixels) {
 // The calls the post-scan pipeline makes for a colour page with deskew,
 // crop, colour dropout to black and white, and automatic rotation.
 TEST_F(LibraryApi, PipelineSequenceOnAScannedPage) {
-    bench::PageSpec spec;
-    spec.dpi = 150;
-    spec.skewDegrees = 3.4;
-    spec.quarterTurns = 1;
-    bench::GeneratedPage page = bench::GeneratePage(spec);
+    bench::PageSpec params;
+    params.dpi = 150;
+    params.skewDegrees = 3.4;
+    params.quarterTurns = 1;
+    bench::GeneratedPage page = bench::GeneratePage(params);
     const int stride = (3 * page.image.width + 3) / 4 * 4;
     std::vector<uint8_t> rows(static_cast<size_t>(stride) * page.image.height);
     for (int y = 0; y < page.image.height; ++y)

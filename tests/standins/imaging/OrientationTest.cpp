@@ -12,12 +12,12 @@ namespace {
 
 TEST(Orientation, EveryQuarterTurnIsFoundAndUndoneByRotate) {
     for (int turns = 0; turns < 4; ++turns) {
-        bench::PageSpec spec;
-        spec.dpi = 200;
-        spec.quarterTurns = turns;
-        spec.skewDegrees = turns == 2 ? 1.5 : 0.0;  // a slightly skewed one too
-        spec.seed = 40u + static_cast<uint32_t>(turns);
-        bench::GeneratedPage page = bench::GeneratePage(spec);
+        bench::PageSpec params;
+        params.dpi = 200;
+        params.quarterTurns = turns;
+        params.skewDegrees = turns == 2 ? 1.5 : 0.0;  // a slightly skewed one too
+        params.seed = 40u + static_cast<uint32_t>(turns);
+        bench::GeneratedPage page = bench::GeneratePage(params);
         vz::OrientationResult r = vz::DetectOrientation(page.image, vz::kDefaultBackgroundLevel);
         EXPECT_EQ(page.uprightTurn, r.turns) << "page turned " << turns << ", confidence " << r.confidence;
         EXPECT_GE(r.confidence, vz::kMinOrientationConfidence) << turns;
@@ -29,12 +29,12 @@ TEST(Orientation, EveryQuarterTurnIsFoundAndUndoneByRotate) {
 
 TEST(Orientation, BlankPageGivesNoTurn) {
     for (int turns : {0, 1}) {
-        bench::PageSpec spec;
-        spec.dpi = 200;
-        spec.blank = true;
-        spec.quarterTurns = turns;
-        spec.skewDegrees = 2.0;
-        bench::GeneratedPage page = bench::GeneratePage(spec);
+        bench::PageSpec params;
+        params.dpi = 200;
+        params.blank = true;
+        params.quarterTurns = turns;
+        params.skewDegrees = 2.0;
+        bench::GeneratedPage page = bench::GeneratePage(params);
         vz::OrientationResult r = vz::DetectOrientation(page.image, vz::kDefaultBackgroundLevel);
         EXPECT_EQ(0, r.turns);
         EXPECT_LT(r.confidence, vz::kMinOrientationConfidence);
