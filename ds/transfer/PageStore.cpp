@@ -1,6 +1,5 @@
 #include "transfer/PageStore.h"
 
-#include "transfer/ProcessedStage.h"
 
 namespace {
 
@@ -20,7 +19,7 @@ bool WantsProcessing(const ScanSettings& s)
            (s.ColorDropType != 0 && s.ScanMode != kModeColor);
 }
 
-CPageStore::CPageStore() : m_processed(MakeProcessedStage()) {}
+CPageStore::CPageStore() = default;
 
 CPageStore::~CPageStore() { CloseAll(); }
 
@@ -50,12 +49,12 @@ int CPageStore::Open(const ScanSettings* settings, bool showProgress, HWND paren
         Append(&m_buffered);
     }
     if (WantsProcessing(*settings) && ImagingAvailable()) {
-        m_processed->SetUpstream(m_head);
-        if (!m_processed->Open(settings, showProgress, parent)) {
+        m_processed.SetUpstream(m_head);
+        if (!m_processed.Open(settings, showProgress, parent)) {
             CloseAll();
             return kStoreProcessingFailed;
         }
-        Append(m_processed.get());
+        Append(&m_processed);
     }
     m_isOpen = true;
     return kStoreOpened;
@@ -67,7 +66,7 @@ void CPageStore::CloseAll()
         m_items[i]->Close();
     m_count = 0;
     // Always, so that the imaging library is never left loaded.
-    m_processed->Close();
+    m_processed.Close();
     m_head = nullptr;
     m_isOpen = false;
 }
@@ -111,6 +110,6 @@ int32_t CPageStore::ReadRows(uint8_t* buffer, uint32_t rows, int32_t side, uint3
 bool CPageStore::ImagingAvailable()
 {
     if (m_imagingState == kImagingUnknown)
-        m_imagingState = m_processed->Open(nullptr, false, nullptr) ? kImagingLoads : kImagingMissing;
+        m_imagingState = m_processed.Open(nullptr, false, nullptr) ? kImagingLoads : kImagingMissing;
     return m_imagingState == kImagingLoads;
 }

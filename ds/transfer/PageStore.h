@@ -9,6 +9,7 @@
 #include <memory>
 
 #include "device/ScannerSource.h"
+#include "imaging/ProcessedSource.h"
 #include "transfer/BufferedSource.h"
 #include "transfer/ImageSource.h"
 
@@ -62,7 +63,7 @@ public:
     CImageSource* Head() const { return m_head; }
     CScannerSource& Scanner() { return m_scanner; }
     CBufferedSource& Buffered() { return m_buffered; }
-    CChainedSource& Processed() { return *m_processed; }
+    CProcessedSource& Processed() { return m_processed; }
 
 private:
     void Append(CImageSource* source);
@@ -73,7 +74,7 @@ private:
     bool m_isOpen = false;
     CScannerSource m_scanner;
     CBufferedSource m_buffered;
-    std::unique_ptr<CChainedSource> m_processed;
+    CProcessedSource m_processed;
     int m_imagingState = 0;   // 0 not known, 1 available, 2 not available
 };
 
