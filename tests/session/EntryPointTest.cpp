@@ -3,6 +3,8 @@
 // which needs an open session; the core's state is set directly for that.
 #include <gtest/gtest.h>
 
+#include <string>
+
 #include "SourceHarness.h"
 #include "session/DataSourceApp.h"
 #include "session/DsmLink.h"
@@ -82,6 +84,32 @@ TEST_F(EntryPointCoreTest, NotificationsGoToTheManagerEntryWithNullRecord)
     ASSERT_EQ(SourceHarness::Notifications().size(), 2u);
     EXPECT_EQ(SourceHarness::Notifications()[0], MSG_XFERREADY);
     EXPECT_EQ(SourceHarness::Notifications()[1], MSG_CLOSEDSREQ);
+}
+
+// Without DAT_ENTRYPOINT the source finds the manager itself: TWAIN_32.DLL,
+// here the stand-in of this test's folder.
+TEST_F(EntryPointCoreTest, WithoutEntryPointsTheManagerLibraryIsLoadedByName)
+{
+    char exe[MAX_PATH];
+    GetModuleFileNameA(nullptr, exe, MAX_PATH);
+    std::string folder(exe);
+    folder = folder.substr(0, folder.find_last_of('\\') + 1) + "fakemanager";
+    ASSERT_TRUE(SetDllDirectoryA(folder.c_str()));
+    EXPECT_EQ(SendToManager(MSG_XFERREADY), TWRC_SUCCESS);
+    EXPECT_EQ(SendToManager(MSG_CLOSEDSOK), TWRC_SUCCESS);
+    SetDllDirectoryA(nullptr);
+    HMODULE manager = GetModuleHandleA("TWAIN_32.DLL");
+    ASSERT_NE(manager, nullptr);
+    EXPECT_EQ(TheDsmLink().managerModule, manager);
+    auto count = reinterpret_cast<int (*)()>(reinterpret_cast<void*>(GetProcAddress(manager, "FakeManagerCount")));
+    auto message = reinterpret_cast<TW_UINT16 (*)(int)>(reinterpret_cast<void*>(GetProcAddress(manager, "FakeManagerMessage")));
+    ASSERT_TRUE(count && message) << "the stand-in manager was the one loaded";
+    ASSERT_EQ(count(), 2);
+    EXPECT_EQ(message(0), MSG_XFERREADY);
+    EXPECT_EQ(message(1), MSG_CLOSEDSOK);
+    // Forgetting the manager frees the library the source loaded.
+    TheDsmLink().Reset();
+    EXPECT_EQ(GetModuleHandleA("TWAIN_32.DLL"), nullptr);
 }
 
 } // namespace
