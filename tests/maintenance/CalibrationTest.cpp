@@ -9,7 +9,7 @@
 #include "device/Calibration.h"
 #include "device/DriverLink.h"
 #include "device/ScannerChecks.h"
-#include "standins/driver/SimControl.h"
+#include "SimulatedScanner.h"
 #include "ui/resource.h"
 
 namespace {
@@ -18,35 +18,20 @@ class CalibrationTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        m_module = LoadLibraryA("TARVX380.dll");
-        ASSERT_NE(m_module, nullptr);
-        m_set = reinterpret_cast<decltype(&SIM_SetValue)>(reinterpret_cast<void*>(GetProcAddress(m_module, "SIM_SetValue")));
-        m_status = reinterpret_cast<decltype(&SIM_GetStatus)>(reinterpret_cast<void*>(GetProcAddress(m_module, "SIM_GetStatus")));
-        auto reset = reinterpret_cast<decltype(&SIM_Reset)>(reinterpret_cast<void*>(GetProcAddress(m_module, "SIM_Reset")));
-        ASSERT_TRUE(m_set && m_status && reset);
-        reset();
+        ASSERT_TRUE(m_sim.Loaded());
         Set("Device", "BusyAfterCalibrateMs", "0");
         Set("Device", "Calibrated", "0");
-        ASSERT_TRUE(TheScanner().Bind(m_module));
+        ASSERT_TRUE(TheScanner().Bind(m_sim.Module()));
         ASSERT_EQ(TheScanner().OpenInterface("Tarvex380"), 0);
     }
     void TearDown() override
     {
         TheScanner().SI_CloseInterface();
         TheScanner().Unload();
-        FreeLibrary(m_module);
     }
-    void Set(const char* section, const char* key, const char* value) { ASSERT_EQ(m_set(section, key, value), 0); }
-    int Status(const char* name)
-    {
-        int v = -1;
-        m_status(name, &v);
-        return v;
-    }
+    void Set(const char* section, const char* key, const char* value) { ASSERT_TRUE(m_sim.Set(section, key, value)); }
 
-    HMODULE m_module = nullptr;
-    decltype(&SIM_SetValue) m_set = nullptr;
-    decltype(&SIM_GetStatus) m_status = nullptr;
+    SimulatedScanner m_sim;
 };
 
 TEST_F(CalibrationTest, RequiredCalibrationRunsAndReportsSuccess)

@@ -9,7 +9,7 @@
 #include "device/ConnectionRepair.h"
 #include "device/DriverLink.h"
 #include "session/DataSourceApp.h"
-#include "standins/driver/SimControl.h"
+#include "SimulatedScanner.h"
 
 namespace {
 
@@ -26,12 +26,7 @@ protected:
     {
         // The test keeps its own reference, so the simulator's state survives
         // the reload that a repair does.
-        m_sim = LoadLibraryA("TARVX380.dll");
-        ASSERT_NE(m_sim, nullptr);
-        m_setValue = reinterpret_cast<decltype(&SIM_SetValue)>(reinterpret_cast<void*>(GetProcAddress(m_sim, "SIM_SetValue")));
-        auto reset = reinterpret_cast<decltype(&SIM_Reset)>(reinterpret_cast<void*>(GetProcAddress(m_sim, "SIM_Reset")));
-        ASSERT_TRUE(m_setValue && reset);
-        reset();
+        ASSERT_TRUE(m_sim.Loaded());
         TheApp().m_hDriver = LoadLibraryA("TARVX380.dll");
         ASSERT_TRUE(TheScanner().Bind(TheApp().m_hDriver));
         g_usbPresent = g_installerStarts = false;
@@ -45,13 +40,11 @@ protected:
         if (TheApp().m_hDriver) FreeLibrary(TheApp().m_hDriver);
         TheApp().m_hDriver = nullptr;
         ResetRepairHooks();
-        if (m_sim) FreeLibrary(m_sim);
     }
-    void OpenResults(const char* codes) { ASSERT_EQ(m_setValue("Device", "OpenResult", codes), 0); }
+    void OpenResults(const char* codes) { ASSERT_TRUE(m_sim.Set("Device", "OpenResult", codes)); }
     int Open() { return TheScanner().OpenInterface("Tarvex380"); }
 
-    HMODULE m_sim = nullptr;
-    decltype(&SIM_SetValue) m_setValue = nullptr;
+    SimulatedScanner m_sim;
 };
 
 TEST_F(RepairTest, DriverMissingWithoutTheUsbDeviceStaysAsItIs)

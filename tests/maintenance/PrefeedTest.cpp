@@ -8,7 +8,7 @@
 #include "device/DeviceProperty.h"
 #include "device/DriverLink.h"
 #include "device/Prefeed.h"
-#include "standins/driver/SimControl.h"
+#include "SimulatedScanner.h"
 
 namespace {
 
@@ -19,14 +19,8 @@ class PrefeedTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        m_module = LoadLibraryA("TARVX380.dll");
-        ASSERT_NE(m_module, nullptr);
-        m_setValue = reinterpret_cast<decltype(&SIM_SetValue)>(reinterpret_cast<void*>(GetProcAddress(m_module, "SIM_SetValue")));
-        m_status = reinterpret_cast<decltype(&SIM_GetStatus)>(reinterpret_cast<void*>(GetProcAddress(m_module, "SIM_GetStatus")));
-        auto reset = reinterpret_cast<decltype(&SIM_Reset)>(reinterpret_cast<void*>(GetProcAddress(m_module, "SIM_Reset")));
-        ASSERT_TRUE(m_setValue && m_status && reset);
-        reset();
-        ASSERT_TRUE(TheScanner().Bind(m_module));
+        ASSERT_TRUE(m_sim.Loaded());
+        ASSERT_TRUE(TheScanner().Bind(m_sim.Module()));
         ASSERT_EQ(TheScanner().OpenInterface("Tarvex380"), 0);
         m_store.AddDevice("TARVEX 380"); // the service compares without regard to case
         tx::SetDeviceValueStore(&m_store);
@@ -39,14 +33,8 @@ protected:
         tx::SetDeviceValueStore(nullptr);
         TheScanner().SI_CloseInterface();
         TheScanner().Unload();
-        FreeLibrary(m_module);
     }
-    int Status(const char* name)
-    {
-        int v = -1;
-        m_status(name, &v);
-        return v;
-    }
+    int Status(const char* name) { return m_sim.Status(name); }
     int32_t Current(uint16_t id)
     {
         SIProperty p;
@@ -54,15 +42,13 @@ protected:
         return CurrentValue(p);
     }
 
-    HMODULE m_module = nullptr;
-    decltype(&SIM_SetValue) m_setValue = nullptr;
-    decltype(&SIM_GetStatus) m_status = nullptr;
+    SimulatedScanner m_sim;
     tx::MemoryDeviceStore m_store;
 };
 
 TEST_F(PrefeedTest, PullsTheDocumentInByAnEighthOfTheOpticalResolutionAndRestores)
 {
-    ASSERT_EQ(m_setValue("Device", "OpticalDpi", "600"), 0);
+    ASSERT_TRUE(m_sim.Set("Device", "OpticalDpi", "600"));
     const int32_t topBefore = Current(12);
     EXPECT_TRUE(PrefeedDocument());
     EXPECT_EQ(g_slept, 1500u);
@@ -92,11 +78,11 @@ TEST_F(PrefeedTest, GuardFollowsTheSharedDeviceValue)
 
 TEST_F(PrefeedTest, UnknownDeviceOrNoNameStillAllowsThePrefeed)
 {
-    ASSERT_EQ(m_setValue("Device", "Name", "Other Scanner"), 0);
+    ASSERT_TRUE(m_sim.Set("Device", "Name", "Other Scanner"));
     EXPECT_FALSE(ReadPrefeedEnable());
     EXPECT_FALSE(WritePrefeedEnable(true));
     EXPECT_TRUE(PrefeedAllowed());
-    ASSERT_EQ(m_setValue("Device", "Name", ""), 0);
+    ASSERT_TRUE(m_sim.Set("Device", "Name", ""));
     EXPECT_EQ(ReadDeviceName(), "");
     EXPECT_FALSE(ReadPrefeedEnable());
     EXPECT_TRUE(PrefeedAllowed());

@@ -15,7 +15,7 @@
 #include "session/IdentitySignature.h"
 #include "session/Router.h"
 #include "session/SourceIdentity.h"
-#include "standins/driver/SimControl.h"
+#include "SimulatedScanner.h"
 
 namespace {
 
@@ -121,19 +121,13 @@ class OpenCloseTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        m_sim = LoadLibraryA("TARVX380.dll");
-        ASSERT_NE(m_sim, nullptr);
-        m_set = reinterpret_cast<decltype(&SIM_SetValue)>(reinterpret_cast<void*>(GetProcAddress(m_sim, "SIM_SetValue")));
-        auto reset = reinterpret_cast<decltype(&SIM_Reset)>(reinterpret_cast<void*>(GetProcAddress(m_sim, "SIM_Reset")));
-        ASSERT_TRUE(m_set && reset);
-        reset();
+        ASSERT_TRUE(m_sim.Loaded());
         ASSERT_TRUE(h.Load());
     }
     void TearDown() override
     {
         h.Call(DG_CONTROL, DAT_IDENTITY, MSG_CLOSEDS, nullptr);
         h.Unload();
-        FreeLibrary(m_sim);
     }
     TW_UINT16 Open(SourceHarness& harness)
     {
@@ -163,8 +157,7 @@ protected:
     }
 
     SourceHarness h{"My App 2"};
-    HMODULE m_sim = nullptr;
-    decltype(&SIM_SetValue) m_set = nullptr;
+    SimulatedScanner m_sim;
 };
 
 TEST_F(OpenCloseTest, OpenLoadsTheSettingsOfTheApplicationsOwnSection)
@@ -197,7 +190,7 @@ TEST_F(OpenCloseTest, SecondOpenIsRefusedAndTheFirstSessionStays)
 
 TEST_F(OpenCloseTest, OpensWithTheScannerUnplugged)
 {
-    ASSERT_EQ(m_set("Device", "OpenResult", "10"), 0);
+    ASSERT_TRUE(m_sim.Set("Device", "OpenResult", "10"));
     MessageBoxRecorder boxes;
     EXPECT_TWAIN(h, TWRC_SUCCESS, TWCC_SUCCESS, Open(h));
     EXPECT_TRUE(boxes.Boxes().empty());
@@ -209,7 +202,7 @@ TEST_F(OpenCloseTest, OpensWithTheScannerUnplugged)
 TEST_F(OpenCloseTest, ConnectionFaultsAtOpen)
 {
     // 11 with no such USB device on this machine: nothing shown, still open.
-    ASSERT_EQ(m_set("Device", "OpenResult", "11,0"), 0);
+    ASSERT_TRUE(m_sim.Set("Device", "OpenResult", "11,0"));
     {
         MessageBoxRecorder boxes;
         EXPECT_TWAIN(h, TWRC_SUCCESS, TWCC_SUCCESS, Open(h));
@@ -217,7 +210,7 @@ TEST_F(OpenCloseTest, ConnectionFaultsAtOpen)
     }
     ASSERT_EQ(h.Call(DG_CONTROL, DAT_IDENTITY, MSG_CLOSEDS, nullptr), TWRC_SUCCESS);
     // 22: the reconnect message, then the interface is opened again.
-    ASSERT_EQ(m_set("Device", "OpenResult", "22,0"), 0);
+    ASSERT_TRUE(m_sim.Set("Device", "OpenResult", "22,0"));
     MessageBoxRecorder boxes;
     EXPECT_TWAIN(h, TWRC_SUCCESS, TWCC_SUCCESS, Open(h));
     ASSERT_EQ(boxes.Boxes().size(), 1u);
@@ -260,9 +253,9 @@ TEST_F(OpenCloseTest, FiftyCyclesLeaveNothingBehind)
     EXPECT_LE(handlesAfter, handlesBefore + 2);
     // The source holds no reference to the driver library after close: ours
     // is the only one left, so freeing it unloads the library.
-    FreeLibrary(m_sim);
+    m_sim.Release();
     EXPECT_EQ(GetModuleHandleA("TARVX380.dll"), nullptr);
-    m_sim = LoadLibraryA("TARVX380.dll");
+    m_sim.Reacquire();
 }
 
 // The profile installed for a session is put back at close (core level, where
