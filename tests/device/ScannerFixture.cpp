@@ -28,8 +28,9 @@ using ResetFn = int(SI_CALL*)(void);
 void ScannerTest::SetUp()
 {
     tx::g_languageId = tx::kLangEnglish;
-    if (!TheScanner().IsBound())
+    if (!TheScanner().IsBound()) {
         ASSERT_TRUE(TheScanner().Load()) << "the simulated scanner beside the test";
+    }
     auto reset = Export<ResetFn>("SIM_Reset");
     ASSERT_NE(reset, nullptr);
     ASSERT_EQ(reset(), 0);
