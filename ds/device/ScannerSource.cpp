@@ -6,6 +6,13 @@
 #include "device/ScanSequence.h"
 #include "ui/ScanProgressDlg.h"
 
+namespace {
+// The largest width or height in pixels a device answer may give: the scan
+// area at several times the optical resolution, far below where the row
+// arithmetic would wrap.
+constexpr int32_t kMaxDeviceExtent = 65535;
+} // namespace
+
 uint32_t ScanBitsPerPixel(const ScanSettings& s)
 {
     if ((s.ScanMode == kModeGray || s.ScanMode == kModeBlackWhite) && s.ColorDropType != 0)
@@ -31,7 +38,9 @@ bool CScannerSource::Open(const ScanSettings* settings, bool showProgress, HWND 
     m_parent = parent;
 
     int32_t width = 0, height = 0;
-    if (QueryScanSize(&m_settings, &width, &height) != kRequestOk || width <= 0 || height <= 0)
+    // A device answer outside any real page would wrap the row arithmetic.
+    if (QueryScanSize(&m_settings, &width, &height) != kRequestOk || width <= 0 || height <= 0 ||
+        width > kMaxDeviceExtent || height > kMaxDeviceExtent)
         return false;
     m_width = static_cast<uint32_t>(width);
     m_length = static_cast<uint32_t>(height);
@@ -78,6 +87,10 @@ void CScannerSource::ReadRows(uint8_t* buffer, uint32_t rows, int32_t side, uint
     if (rowsRead)
         *rowsRead = 0;
     if (g_scanStatus != kScanOk || !rowsRead)
+        return;
+    // No side selected and no scan of ours running: nothing to read, and the
+    // device's row size of an earlier scan must not be used.
+    if (!m_startPending && !m_deviceStarted)
         return;
     if (m_startPending && !StartSide())
         return;

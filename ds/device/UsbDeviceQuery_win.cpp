@@ -24,13 +24,21 @@ private:
     T* m_p = nullptr;
 };
 
+// COM for the thread: initialised here, or already usable in another
+// apartment (an application's window thread usually is single-threaded).
 class ComScope {
 public:
-    explicit ComScope(DWORD model) : m_ok(SUCCEEDED(CoInitializeEx(nullptr, model))) {}
-    ~ComScope() { if (m_ok) CoUninitialize(); }
+    explicit ComScope(DWORD model)
+    {
+        const HRESULT hr = CoInitializeEx(nullptr, model);
+        m_owned = SUCCEEDED(hr);
+        m_ok = m_owned || hr == RPC_E_CHANGED_MODE;
+    }
+    ~ComScope() { if (m_owned) CoUninitialize(); }
     bool ok() const { return m_ok; }
 private:
-    bool m_ok;
+    bool m_owned = false;
+    bool m_ok = false;
 };
 
 std::string Narrow(const wchar_t* w)

@@ -30,6 +30,10 @@ TW_UINT16 GetCustomData(TW_CUSTOMDSDATA* out)
 TW_UINT16 SetCustomData(const TW_CUSTOMDSDATA* in)
 {
     if (in->InfoLength != kCustomDataSize || !in->hData) return TWRC_SUCCESS;
+    // Without the manager's functions the block is Global memory, whose real
+    // size can be checked: a claimed length larger than the block is refused
+    // rather than read and written past its end.
+    if (!TheDsmLink().entryPointsSet && GlobalSize(in->hData) < kCustomDataSize) return TWRC_SUCCESS;
     DsmLockedHandle lock(in->hData);
     if (lock.get())
         ReadCustomData(static_cast<uint8_t*>(lock.get()), in->InfoLength, &TheApp().m_settings);

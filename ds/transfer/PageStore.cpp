@@ -110,6 +110,8 @@ int32_t CPageStore::ReadRows(uint8_t* buffer, uint32_t rows, int32_t side, uint3
 bool CPageStore::ImagingAvailable()
 {
     if (m_imagingState == kImagingUnknown)
-        m_imagingState = m_processed.Open(nullptr, false, nullptr) ? kImagingLoads : kImagingMissing;
+        // A probe that loads and unloads: nothing stays loaded for the rest of
+        // the process (or until module unload, under the loader lock).
+        m_imagingState = CProcessedSource::LibraryLoads() ? kImagingLoads : kImagingMissing;
     return m_imagingState == kImagingLoads;
 }

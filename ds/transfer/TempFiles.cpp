@@ -79,9 +79,12 @@ std::string MakeTempFileNameWith(const char* prefix, const std::string& folder, 
     for (int attempt = 0; attempt < kTempNameAttempts; ++attempt) {
         std::snprintf(candidate, sizeof(candidate), "%s%3s%04x.tmp", base.c_str(), prefix, number(random));
         if (calls.createNew && calls.createNew(candidate))
-            break;
+            return candidate;
     }
-    return candidate;
+    // Every candidate is taken by someone else's file: handing one out would
+    // let the page file overwrite and later delete it. No name; the caller's
+    // open fails and the page ends with a file error.
+    return std::string();
 }
 
 std::string MakeTempFileName(const char* prefix, const char* folder)

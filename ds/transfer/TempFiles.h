@@ -13,8 +13,9 @@
 bool EnsureDataFolder(char* buffer);
 
 // A new, empty file with a unique name in `folder` (the system temporary
-// folder when null or empty), its name starting with `prefix`. The path is
-// returned even when no file could be reserved: opening it then fails.
+// folder when null or empty), its name starting with `prefix`. Empty when no
+// file could be reserved (32 names of our own tried after the system's): the
+// caller's open then fails, and no one else's file is ever handed out.
 std::string MakeTempFileName(const char* prefix, const char* folder = nullptr);
 
 // The name-finding rule behind MakeTempFileName, with the file system calls

@@ -155,6 +155,19 @@ TEST_F(ScannerSourceTest, DeviceThatNeverDeliversTimesOutAndEjects)
     EXPECT_EQ(SimStatus("SheetsOut"), out + 1);
 }
 
+TEST_F(ScannerSourceTest, ReadingWithoutASelectedSideReadsNothing)
+{
+    CScannerSource source;
+    ScanSettings s = Settings(kModeGray, 150);
+    ASSERT_TRUE(source.Open(&s, false, nullptr));
+    std::vector<uint8_t> buffer(source.RowBytes(false) * 10);
+    uint32_t got = 99;
+    source.ReadRows(buffer.data(), 10, 0, &got);
+    EXPECT_EQ(got, 0u);
+    EXPECT_EQ(g_scanStatus, kScanOk);
+    EXPECT_EQ(SimStatus("Scanning"), 0) << "no scan is started without a side";
+}
+
 TEST_F(ScannerSourceTest, ProgressDialogIsFedAndCancelEndsTheScan)
 {
     HWND parent = CreateWindowExA(0, "STATIC", "parent", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 100, 100,
@@ -171,7 +184,18 @@ TEST_F(ScannerSourceTest, ProgressDialogIsFedAndCancelEndsTheScan)
     EXPECT_EQ(got, 100u);
     ASSERT_TRUE(source.ProgressShown());
     EXPECT_FALSE(IsWindowEnabled(parent)) << "the parent is disabled under the dialog";
-    HWND dialog = FindWindowA("#32770", "Tarvex 380");
+    // This thread's dialog: other test programs may show theirs meanwhile.
+    HWND dialog = nullptr;
+    EnumThreadWindows(
+        GetCurrentThreadId(),
+        [](HWND w, LPARAM found) -> BOOL {
+            char caption[32] = {};
+            GetWindowTextA(w, caption, sizeof caption);
+            if (lstrcmpA(caption, "Tarvex 380") != 0 || !GetDlgItem(w, 1110)) return TRUE;
+            *reinterpret_cast<HWND*>(found) = w;
+            return FALSE;
+        },
+        reinterpret_cast<LPARAM>(&dialog));
     ASSERT_NE(dialog, nullptr) << "the real progress dialog is up";
     EXPECT_EQ(SendDlgItemMessageA(dialog, 1110 /* progress bar */, PBM_GETPOS, 0, 0), 33);
 

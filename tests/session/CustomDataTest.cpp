@@ -145,6 +145,17 @@ TEST_F(CustomDataTest, OutOfRangeSettingsAreCorrectedInTheApplicationsBlockToo)
     EXPECT_EQ(std::memcmp(&inBlock, &s, 68), 0);
 }
 
+TEST_F(CustomDataTest, BlockSmallerThanItsClaimedLengthIsNotTouched)
+{
+    ScanSettings incoming = SampleSettings();
+    incoming.ScanMode = 3; // would be corrected in the block if it were read
+    HGLOBAL small = GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, 40);
+    m_blocks.push_back(small);
+    const ScanSettings before = TheApp().m_settings;
+    EXPECT_EQ(Set(small, 80), TWRC_SUCCESS);
+    EXPECT_EQ(std::memcmp(&TheApp().m_settings, &before, 68), 0);
+}
+
 TEST_F(CustomDataTest, OnlyInStateFour)
 {
     TheApp().m_twainState = kStateEnabled;

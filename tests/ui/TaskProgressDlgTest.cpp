@@ -156,9 +156,9 @@ TEST_F(TaskProgressDlgTest, EnterDoesNotEndTheDialogAndClosingAsksForAStop)
 TEST_F(TaskProgressDlgTest, WithoutATaskNothingRuns)
 {
     INT_PTR shown = 0;
-    EXPECT_EQ(RunTaskProgress(m_owner.Get(), "Calibrating...", nullptr, nullptr, &shown), kTaskNotFinished);
+    EXPECT_EQ(RunTaskProgress(m_owner.Get(), "Calibrating... (no task)", nullptr, nullptr, &shown), kTaskNotFinished);
     EXPECT_EQ(shown, IDCANCEL);
-    EXPECT_EQ(FindWindowA("#32770", "Calibrating..."), nullptr);
+    EXPECT_EQ(FindWindowA("#32770", "Calibrating... (no task)"), nullptr);
 }
 
 } // namespace
