@@ -140,11 +140,11 @@ TEST_F(ProcessingSteps, BlackAndWhiteDropoutIsBinarisedAndWidenedToFourByteRows)
 
 TEST_F(ProcessingSteps, DeskewAndCropCutTheSheetFromASkewedScan)
 {
-    bench::PageSpec spec;
-    spec.dpi = 100;
-    spec.skewDegrees = 3.5;
-    spec.formLines = false;
-    const bench::GeneratedPage page = bench::GeneratePage(spec);
+    bench::PageSpec params;
+    params.dpi = 100;
+    params.skewDegrees = 3.5;
+    params.formLines = false;
+    const bench::GeneratedPage page = bench::GeneratePage(params);
     ScanSettings s = PlainSettings(kModeColor, 100);
     s.Deskew = 1;
     s.AutoCrop = 1;
@@ -164,10 +164,10 @@ TEST_F(ProcessingSteps, DeskewAndCropCutTheSheetFromASkewedScan)
 
 TEST_F(ProcessingSteps, AutomaticRotationTurnsByTheDetectedCode)
 {
-    bench::PageSpec spec;
-    spec.dpi = 200;
-    spec.quarterTurns = 1;
-    const bench::GeneratedPage page = bench::GeneratePage(spec);
+    bench::PageSpec params;
+    params.dpi = 200;
+    params.quarterTurns = 1;
+    const bench::GeneratedPage page = bench::GeneratePage(params);
     ScanSettings s = PlainSettings(kModeColor, 200);
     s.AutoRotate = 1;
     s.Rotation = 2;   // automatic rotation takes precedence over the fixed code
