@@ -3,6 +3,7 @@
 
 #include <cstring>
 
+#include "ValidSettings.h"
 #include "session/CustomDataBlob.h"
 #include "session/DataSourceApp.h"
 #include "session/DsmLink.h"
@@ -12,9 +13,10 @@
 
 namespace {
 
+// A valid record that differs from the defaults in most tone and frame fields.
 ScanSettings SampleSettings()
 {
-    ScanSettings s{};
+    ScanSettings s = ValidScanSettings();
     s.ScanMode = kModeColor;
     s.DPI = 200;
     s.Brightness = -20;
@@ -22,19 +24,10 @@ ScanSettings SampleSettings()
     s.Gamma = 22;
     s.Highlight = 240;
     s.Shadow = 12;
-    s.FileFormat = TWFF_BMP;
-    s.DetectEOP = 1;
     s.Top = 10;
     s.Left = 20;
     s.Bottom = 600;
     s.Right = 400;
-    s.ColorDropThreshold = -1;
-    s.ColorDropMin = 35;
-    s.ColorDropMax = 85;
-    s.ColorDropSatMin = 75;
-    s.ColorDropLumMin = 25;
-    s.ColorDropBlobMin = 25;
-    s.ColorDropBWThreshold = -1;
     return s;
 }
 

@@ -1,6 +1,7 @@
 // Validation of a settings record and clamping of the scan frame.
 #include <gtest/gtest.h>
 
+#include "ValidSettings.h"
 #include "device/ResolutionList.h"
 #include "settings/ImagingQuery.h"
 #include "settings/ScanSettings.h"
@@ -12,20 +13,9 @@ bool No() { return false; }
 
 ScanSettings Valid()
 {
-    ScanSettings s{};
-    s.ScanMode = kModeBlackWhite;
-    s.DPI = 300;
-    s.Gamma = 18;
-    s.Highlight = 255;
-    s.Bottom = 1000;
-    s.Right = 432;
-    s.ColorDropThreshold = -1;
-    s.ColorDropMin = 35;
-    s.ColorDropMax = 85;
-    s.ColorDropSatMin = 75;
-    s.ColorDropLumMin = 25;
-    s.ColorDropBlobMin = 25;
-    s.ColorDropBWThreshold = -1;
+    ScanSettings s = ValidScanSettings();
+    s.DetectEOP = 0;
+    s.FileFormat = 0;
     return s;
 }
 
