@@ -68,6 +68,8 @@ const TextTable kTxtScanFileError = TX_UNTRANSLATED(
     "Scan aborted because a file access or read/write error occurred.");
 const TextTable kTxtScanOutOfMemory = TX_UNTRANSLATED(
     "Scan aborted because not enough memory is available.");
+const TextTable kTxtScanEmptyPage = TX_UNTRANSLATED(
+    "Scan aborted because the document ended before any image was captured.");
 const TextTable kTxtImagingLibraryError = {
     "Image processing library error.", "Erreur de la biblioth\xE8que de traitement d'image.",
     "Error de la biblioteca de procesamiento de im\xE1genes.",
@@ -240,7 +242,7 @@ const TextTable kTxtSizePanorama = {
 const TextTable* const kAllTexts[] = {
     &kTxtCalibrationSuccessful, &kTxtCalibrationFailed, &kTxtWhiteCalibrationSuccessful,
     &kTxtInsertItem, &kTxtPaperNotDetected, &kTxtScannerNotConnected, &kTxtScanAbortedByUser,
-    &kTxtScanFileError, &kTxtScanOutOfMemory, &kTxtImagingLibraryError, &kTxtCalibrationPage,
+    &kTxtScanFileError, &kTxtScanOutOfMemory, &kTxtImagingLibraryError, &kTxtScanEmptyPage, &kTxtCalibrationPage,
     &kTxtCalibrationRequired, &kTxtInsertCalibrationPaper, &kTxtInsertCleaningPaper,
     &kTxtCalibrateButton, &kTxtCalibrateCaption, &kTxtClean, &kTxtCalibrating, &kTxtCleaning,
     &kTxtCancel, &kTxtOk, &kTxtDriverNotLoaded, &kTxtConnectionRepaired,

@@ -7,6 +7,7 @@
 #include "common/text/DsTexts.h"
 #include "device/DriverLink.h"
 #include "device/ScannerChecks.h"
+#include "session/BusyGuard.h"
 #include "session/ShowMessage.h"
 #include "ui/TaskProgressDlg.h"
 #include "ui/resource.h"
@@ -15,8 +16,21 @@ namespace {
 
 using namespace tx::dstext;
 
-int CalibrateTask(SIProgressCallback progress, void*) { return TheScanner().SI_Calibrate(0, progress); }
-int CleanTask(SIProgressCallback progress, void*) { return TheScanner().SI_Clean(progress); }
+// What the driver answers for a call on a closed interface.
+constexpr int kNoBinding = 0xA01;
+
+// The tasks run on the dialog's worker thread; a binding that is gone by then
+// is a failed task, never a call through a null pointer.
+int CalibrateTask(SIProgressCallback progress, void*)
+{
+    const auto calibrate = TheScanner().SI_Calibrate;
+    return calibrate ? calibrate(0, progress) : kNoBinding;
+}
+int CleanTask(SIProgressCallback progress, void*)
+{
+    const auto clean = TheScanner().SI_Clean;
+    return clean ? clean(progress) : kNoBinding;
+}
 
 int Ask(HWND parent, const tx::TextTable& text, UINT style)
 {
@@ -61,6 +75,8 @@ CalibrationOutcome InterpretCalibrationResult(int result)
 bool CalibrateOrClean(HWND parent, CalibrationKind kind, bool productCaption)
 {
     if (!TheScanner().IsBound()) return false;
+    // Dialogs and message boxes hand on the application's messages.
+    BusyScope busy;
     const std::string caption = productCaption ? std::string(kMessageCaption) : tx::DsText(kTxtCalibrationPage);
     CCalibrationDlg dialog(kind, caption.c_str());
     const int choice = ChooseWithPaper(parent, dialog, dialog.Run(parent));

@@ -8,7 +8,6 @@
 #include "common/text/DsLanguage.h"
 #include "common/text/DsTexts.h"
 #include "device/DriverLink.h"
-#include "session/DataSourceApp.h"
 #include "session/ShowMessage.h"
 
 namespace {
@@ -67,18 +66,7 @@ int RepairConnection(int code)
     return code;
 }
 
-bool ReloadDriverLibrary()
-{
-    CDataSourceApp& app = TheApp();
-    TheScanner().Unload();
-    if (app.m_hDriver) FreeLibrary(app.m_hDriver);
-    app.m_hDriver = LoadLibraryA(tx::ScannerLibrary::kFileName);
-    if (!app.m_hDriver) return false;
-    if (TheScanner().Bind(app.m_hDriver)) return true;
-    FreeLibrary(app.m_hDriver);
-    app.m_hDriver = nullptr;
-    return false;
-}
+bool ReloadDriverLibrary() { return LoadDriver() == kDriverBound; }
 
 bool IsKnownUsbDeviceId(const char* deviceId)
 {

@@ -12,6 +12,11 @@ int RepairConnection(int code);
 // present (WMI, Win32_PnPEntity).
 bool IsKnownUsbDevicePresent();
 
+// The walk behind it: true when the DeviceID of any Plug and Play entity the
+// system lists satisfies `match`.
+using DeviceIdMatch = bool (*)(const char* deviceId);
+bool AnyPnpDeviceMatches(DeviceIdMatch match);
+
 // True when a device id names that device, in any letter case.
 bool IsKnownUsbDeviceId(const char* deviceId);
 

@@ -13,6 +13,7 @@ std::string ScanErrorText(int32_t code)
     case kScanFileError: return tx::DsText(kTxtScanFileError);
     case kScanOutOfMemory: return tx::DsText(kTxtScanOutOfMemory);
     case kScanImagingError: return tx::DsText(kTxtImagingLibraryError);
+    case kScanEmptyPage: return tx::DsText(kTxtScanEmptyPage);
     default: return "Inscrutible error";
     }
 }

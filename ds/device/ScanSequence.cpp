@@ -28,6 +28,9 @@ struct ScanState {
 };
 ScanState g_scan;
 
+void SleepMs(unsigned long ms) { Sleep(ms); }
+ScanPause g_pause = &SleepMs;
+
 // The copy the scan starts with: shadow in 0..254, highlight above it, and
 // gamma lowered by 8 so that the request sends the settings' exact value.
 ScanSettings StartCopy(const ScanSettings& settings)
@@ -41,6 +44,13 @@ ScanSettings StartCopy(const ScanSettings& settings)
 }
 
 } // namespace
+
+ScanPause SetScanPause(ScanPause pause)
+{
+    ScanPause previous = g_pause;
+    g_pause = pause ? pause : &SleepMs;
+    return previous;
+}
 
 bool IsScanStarted() { return g_scan.started; }
 int32_t DeviceRowBytes() { return g_scan.bytesPerRow; }
@@ -126,7 +136,7 @@ int ReadScanRows(uint8_t* buffer, int rows, bool* endOfPage, int side)
             }
             if (++emptyReads >= kNoDataReadLimit)
                 return -1;
-            Sleep(kNoDataWaitMs);
+            g_pause(kNoDataWaitMs);
         } else if (result == SI_END_OF_PAGE && g_scan.detectEndOfPage) {
             g_scan.endOfPage[side] = true;
             if (endOfPage)

@@ -11,6 +11,10 @@
 // Reads without data tolerated in a row, and the wait after each.
 constexpr int kNoDataReadLimit = 240;
 constexpr unsigned kNoDataWaitMs = 50;
+// The pause between reads without data: Sleep, unless a test installed its
+// own (null restores Sleep). Returns the previous one.
+using ScanPause = void (*)(unsigned long ms);
+ScanPause SetScanPause(ScanPause pause);
 // Smallest end-of-page sensitivity used together with border removal.
 constexpr int32_t kAutoCropEopSensitivity = 33;
 

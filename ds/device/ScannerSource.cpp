@@ -4,6 +4,7 @@
 
 #include "device/ScanRequest.h"
 #include "device/ScanSequence.h"
+#include "session/BusyGuard.h"
 #include "ui/ScanProgressDlg.h"
 
 namespace {
@@ -88,6 +89,8 @@ void CScannerSource::ReadRows(uint8_t* buffer, uint32_t rows, int32_t side, uint
         *rowsRead = 0;
     if (g_scanStatus != kScanOk || !rowsRead)
         return;
+    // The progress dialog hands on the application's messages meanwhile.
+    BusyScope busy;
     // No side selected and no scan of ours running: nothing to read, and the
     // device's row size of an earlier scan must not be used.
     if (!m_startPending && !m_deviceStarted)
@@ -126,10 +129,12 @@ void CScannerSource::CloseProgress()
 {
     if (!m_progress)
         return;
-    m_progress->Destroy();
-    m_progress = nullptr;
+    // The owner first: destroying the active dialog while its owner is still
+    // disabled would hand activation to another program's window.
     if (m_parent)
         EnableWindow(m_parent, TRUE);
+    m_progress->Destroy();
+    m_progress = nullptr;
 }
 
 void CScannerSource::Close()

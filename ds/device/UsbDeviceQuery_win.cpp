@@ -48,7 +48,7 @@ std::string Narrow(const wchar_t* w)
     return s;
 }
 
-bool AnyObjectMatches(IEnumWbemClassObject* objects)
+bool AnyObjectMatches(IEnumWbemClassObject* objects, DeviceIdMatch match)
 {
     for (;;) {
         ComPtr<IWbemClassObject> object;
@@ -58,7 +58,7 @@ bool AnyObjectMatches(IEnumWbemClassObject* objects)
         VARIANT id;
         VariantInit(&id);
         const bool found = SUCCEEDED(object->Get(L"DeviceID", 0, &id, nullptr, nullptr)) && id.vt == VT_BSTR &&
-                           IsKnownUsbDeviceId(Narrow(id.bstrVal).c_str());
+                           match(Narrow(id.bstrVal).c_str());
         VariantClear(&id);
         if (found) return true;
     }
@@ -66,8 +66,11 @@ bool AnyObjectMatches(IEnumWbemClassObject* objects)
 
 } // namespace
 
-bool IsKnownUsbDevicePresent()
+bool IsKnownUsbDevicePresent() { return AnyPnpDeviceMatches(&IsKnownUsbDeviceId); }
+
+bool AnyPnpDeviceMatches(DeviceIdMatch match)
 {
+    if (!match) return false;
     ComScope com(COINIT_MULTITHREADED);
     if (!com.ok()) return false;
     ComPtr<IWbemLocator> locator;
@@ -90,5 +93,5 @@ bool IsKnownUsbDevicePresent()
     SysFreeString(language);
     SysFreeString(query);
     if (FAILED(ran)) return false;
-    return AnyObjectMatches(objects.get());
+    return AnyObjectMatches(objects.get(), match);
 }

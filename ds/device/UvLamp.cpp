@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "device/DeviceProperty.h"
+#include "device/DriverLink.h"
 
 namespace {
 
@@ -12,13 +13,27 @@ constexpr uint16_t kPropUvOnTime = 46;
 enum LampPresence { kNotAsked, kAbsent, kPresent };
 LampPresence g_lamp = kNotAsked;
 
+// Whether the driver answers at all: a failed property read only says the
+// lamp is absent when the interface itself is open and answering.
+bool InterfaceAnswers()
+{
+    tx::ScannerLibrary& scanner = TheScanner();
+    int status = 0;
+    return scanner.SI_GetScannerStatus && scanner.SI_GetScannerStatus(&status) == SI_OK;
+}
+
 } // namespace
 
 bool IsUvLampPresent()
 {
     if (g_lamp == kNotAsked) {
         SIProperty record;
-        g_lamp = ReadDeviceProperty(kPropUvLamp, record) == SI_OK ? kPresent : kAbsent;
+        if (ReadDeviceProperty(kPropUvLamp, record) == SI_OK)
+            g_lamp = kPresent;
+        else if (InterfaceAnswers())
+            g_lamp = kAbsent;
+        else
+            return false; // no answer to remember: ask again next time
     }
     return g_lamp == kPresent;
 }

@@ -74,7 +74,7 @@ bool CProcessedSource::ReadSideInto(LibraryImage& image)
     uint32_t length = m_upstream->Length(true);
     const uint32_t bitsPerPixel = m_upstream->BitsPerPixel();
     if (g_scanStatus != kScanOk)
-        return false;
+        return false; // includes an empty page, reported as such upstream
     if (width == 0 || width > kMaxPixels || length == 0 || length > kMaxPixels || rowBytes == 0 ||
         rowBytes > kMaxPixels) {
         g_scanStatus = kScanImagingError;
@@ -128,8 +128,9 @@ uint32_t CProcessedSource::ReadUpstreamRows(uint8_t* buffer, uint32_t rowBytes, 
             return 0;
         }
     }
+    // The sheet ended before its first row: an empty page, not a dead scanner.
     if (length == 0)
-        g_scanStatus = kScanDeviceFailed;
+        g_scanStatus = kScanEmptyPage;
     return length;
 }
 

@@ -14,22 +14,28 @@ void TW_CALLINGSTYLE GlobalUnlockHandle(TW_HANDLE h) { GlobalUnlock(h); }
 
 DsmLink g_dsmLink;
 
-// Finds the manager's entry, loading TWAIN_32.DLL when the manager never
-// handed it over.
+// Finds the manager's entry when the manager never handed it over: the 64-bit
+// manager first; TWAIN_32.DLL is 32-bit in every real installation and comes
+// last, for a manager installed under that name.
+const char* const kManagerLibraries[] = {"TWAINDSM.DLL", "TWAIN_32.DLL"};
+
 DSMENTRYPROC ManagerEntry()
 {
     DsmLink& link = TheDsmLink();
     if (link.entry) return link.entry;
-    HMODULE module = LoadLibraryA("TWAIN_32.DLL");
-    if (!module) return nullptr;
-    auto entry = reinterpret_cast<DSMENTRYPROC>(reinterpret_cast<void*>(GetProcAddress(module, "DSM_Entry")));
-    if (!entry) {
-        FreeLibrary(module);
-        return nullptr;
+    for (const char* name : kManagerLibraries) {
+        HMODULE module = LoadLibraryA(name);
+        if (!module) continue;
+        auto entry = reinterpret_cast<DSMENTRYPROC>(reinterpret_cast<void*>(GetProcAddress(module, "DSM_Entry")));
+        if (!entry) {
+            FreeLibrary(module);
+            continue;
+        }
+        link.managerModule = module;
+        link.entry = entry;
+        return entry;
     }
-    link.managerModule = module;
-    link.entry = entry;
-    return entry;
+    return nullptr;
 }
 
 } // namespace

@@ -20,6 +20,7 @@
 #include "session/SourceIdentity.h"
 #include "session/StateTable.h"
 #include "transfer/FileXferTarget.h"
+#include "transfer/PageStore.h"
 #include "transfer/TempFiles.h"
 
 namespace {
@@ -70,13 +71,6 @@ void InstallSessionFiles(CDataSourceApp& app)
     app.InstallFiles(app.m_helpPath, app.m_profilePath);
 }
 
-void FreeDriver(CDataSourceApp& app)
-{
-    TheScanner().Unload();
-    if (app.m_hDriver) FreeLibrary(app.m_hDriver);
-    app.m_hDriver = nullptr;
-}
-
 // The values negotiated outside the settings record start afresh for each
 // application; the settings loaded next override pixel type and resolution.
 void ResetNegotiatedValues(CDataSourceApp& app)
@@ -100,14 +94,13 @@ TW_UINT16 OpenDs(TW_IDENTITY* origin, TW_IDENTITY* dsIdentity)
         std::memset(&app.m_appIdentity, 0, sizeof app.m_appIdentity);
     app.m_dsIdentity = *dsIdentity;
 
-    app.m_hDriver = LoadLibraryA(tx::ScannerLibrary::kFileName);
-    if (!app.m_hDriver) {
+    switch (LoadDriver()) {
+    case kDriverBound: break;
+    case kDriverNotLoaded:
         ShowMessage(nullptr, tx::DsText(tx::dstext::kTxtDriverNotLoaded).c_str(), kMessageCaption, MB_OK);
         app.RestoreFiles();
         return app.Fail(TWCC_OPERATIONERROR);
-    }
-    if (!TheScanner().Bind(app.m_hDriver)) {
-        FreeDriver(app);
+    default:
         app.RestoreFiles();
         return app.Fail(TWCC_BUMMER);
     }
@@ -138,12 +131,17 @@ TW_UINT16 CloseDs()
 {
     CDataSourceApp& app = TheApp();
     if (app.m_twainState <= kStateLoaded) return TWRC_SUCCESS;
+    // From any state: a running scan is ended, the page files are deleted and
+    // the progress dialog goes (giving the application its window back)
+    // while the driver is still bound, so nothing of the session outlives it.
+    ThePageStore().CloseAll();
+    app.m_pendingXfers = 0;
     if (TheScanner().IsBound()) {
         EndScan();
         WaitForLampToGoOut();
         TheScanner().SI_CloseInterface();
     }
-    FreeDriver(app);
+    FreeDriver();
     app.RestoreFiles();
     app.m_twainState = kStateLoaded;
     return TWRC_SUCCESS;

@@ -1,5 +1,6 @@
 #include "session/Router.h"
 
+#include "session/BusyGuard.h"
 #include "session/DataSourceApp.h"
 
 namespace {
@@ -62,6 +63,11 @@ TW_UINT16 Dispatch(TW_IDENTITY* origin, TW_UINT32 dg, TW_UINT16 dat, TW_UINT16 m
 {
     Operation op = FindOperation(dg, dat, msg);
     if (!op) return TheApp().Fail(TWCC_BADPROTOCOL);
+    if (ServedWhileBusy(dg, dat, msg)) return op(origin, msg, data);
+    // A call from the application's handler while an operation of ours runs:
+    // serving it could unbind the driver or free what the operation uses.
+    if (SourceBusy()) return TheApp().Fail(TWCC_SEQERROR);
+    BusyScope busy;
     return op(origin, msg, data);
 }
 

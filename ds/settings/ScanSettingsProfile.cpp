@@ -2,7 +2,7 @@
 #include <cstring>
 
 #include "session/DataSourceApp.h"
-#include "settings/ImagingQuery.h"
+#include "imaging/ImagingQuery.h"
 #include "settings/ScanSettings.h"
 
 namespace {

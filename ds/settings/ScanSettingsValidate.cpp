@@ -1,6 +1,6 @@
 // Forcing a settings record into its valid ranges.
 #include "device/ResolutionList.h"
-#include "settings/ImagingQuery.h"
+#include "imaging/ImagingQuery.h"
 #include "settings/ScanSettings.h"
 
 namespace {

@@ -12,7 +12,9 @@ int g_units = -1; // -1: not read yet
 
 int ChooseUnits(int storedValue, int localeMeasure)
 {
-    if (storedValue != -1) return storedValue;
+    // Anything but the two stored choices (a hand-edited or damaged profile)
+    // counts as not set.
+    if (storedValue == kUnitsMetric || storedValue == kUnitsInches) return storedValue;
     return localeMeasure == 1 ? kUnitsInches : kUnitsMetric;
 }
 

@@ -25,16 +25,17 @@ bool CBufferedSource::Open(const ScanSettings*, bool, HWND)
     m_bitsPerPixel = m_upstream ? m_upstream->BitsPerPixel() : 0;
     m_resolution = m_upstream ? m_upstream->Resolution() : 0;
     m_length = 0;
+    m_buffered = false;
     return true;
 }
 
 uint32_t CBufferedSource::Length(bool finish)
 {
-    if (m_length != 0)
+    if (m_buffered)
         return m_length;
     if (g_scanStatus == kScanOk && finish) {
         BufferPage();
-        if (g_scanStatus == kScanOk)
+        if (m_buffered)
             return m_length;
     }
     return m_expectedLength;
@@ -84,8 +85,14 @@ void CBufferedSource::BufferPage()
         }
     }
     m_pageFile.Close();
-    if (g_scanStatus == kScanOk)
+    if (g_scanStatus == kScanOk) {
         m_length = lines;
+        m_buffered = true;
+        // An empty page is a page of its own kind: nothing to hand out, and
+        // not a device fault.
+        if (lines == 0)
+            g_scanStatus = kScanEmptyPage;
+    }
 }
 
 void CBufferedSource::ReadRows(uint8_t* buffer, uint32_t rows, int32_t, uint32_t* rowsRead)
@@ -95,7 +102,7 @@ void CBufferedSource::ReadRows(uint8_t* buffer, uint32_t rows, int32_t, uint32_t
     if (g_scanStatus != kScanOk || !buffer || !rowsRead)
         return;
     if (m_startPending) {
-        if (m_length == 0) {
+        if (!m_buffered) {
             BufferPage();
             if (g_scanStatus != kScanOk)
                 return;
@@ -119,6 +126,11 @@ void CBufferedSource::ResetSide()
 {
     CChainedSource::ResetSide();
     m_length = 0;
+    m_buffered = false;
 }
 
-void CBufferedSource::Close() { m_pageFile.Delete(); }
+void CBufferedSource::Close()
+{
+    m_pageFile.Delete();
+    m_buffered = false;
+}

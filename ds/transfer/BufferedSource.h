@@ -35,5 +35,8 @@ private:
     void BufferPage();
 
     uint32_t m_expectedLength = 0;
+    // The page has been read into the file (its length may be 0: a sheet
+    // that ended before its first row).
+    bool m_buffered = false;
     CPageFile m_pageFile;
 };

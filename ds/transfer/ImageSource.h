@@ -21,6 +21,7 @@ enum ScanStatus : int32_t {
     kScanOutOfMemory = 4,
     kScanEndOfPage = 6,    // a signal, not an error
     kScanImagingError = 7,
+    kScanEmptyPage = 8,    // the sheet ended before its first row: no image
 };
 extern int32_t g_scanStatus;
 

@@ -1,17 +1,14 @@
 #include "transfer/PageStore.h"
 
+#include "imaging/ImagingQuery.h"
 
 namespace {
-
-enum ImagingState { kImagingUnknown = 0, kImagingLoads = 1, kImagingMissing = 2 };
 
 CPageStore g_pageStore;
 
 } // namespace
 
 CPageStore& ThePageStore() { return g_pageStore; }
-
-bool PageStoreImagingAvailable() { return g_pageStore.ImagingAvailable(); }
 
 bool WantsProcessing(const ScanSettings& s)
 {
@@ -107,11 +104,4 @@ int32_t CPageStore::ReadRows(uint8_t* buffer, uint32_t rows, int32_t side, uint3
     return g_scanStatus;
 }
 
-bool CPageStore::ImagingAvailable()
-{
-    if (m_imagingState == kImagingUnknown)
-        // A probe that loads and unloads: nothing stays loaded for the rest of
-        // the process (or until module unload, under the loader lock).
-        m_imagingState = CProcessedSource::LibraryLoads() ? kImagingLoads : kImagingMissing;
-    return m_imagingState == kImagingLoads;
-}
+bool CPageStore::ImagingAvailable() { return ::ImagingAvailable(); }

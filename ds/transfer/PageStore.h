@@ -54,7 +54,7 @@ public:
     // The head's ReadRows, then g_scanStatus; kStoreNotOpen when not open.
     int32_t ReadRows(uint8_t* buffer, uint32_t rows, int32_t side, uint32_t* rowsRead);
 
-    // Whether the imaging library can be loaded; asked once, then remembered.
+    // Whether the imaging library can be loaded (the module's one answer).
     bool ImagingAvailable();
 
     bool IsOpen() const { return m_isOpen; }
@@ -75,11 +75,7 @@ private:
     CScannerSource m_scanner;
     CBufferedSource m_buffered;
     CProcessedSource m_processed;
-    int m_imagingState = 0;   // 0 not known, 1 available, 2 not available
 };
 
 // The module's page store.
 CPageStore& ThePageStore();
-
-// The module's answer to whether the imaging library can be used (cached).
-bool PageStoreImagingAvailable();

@@ -70,9 +70,16 @@ void CDialogBase::Centre()
 
 INT_PTR CALLBACK CDialogBase::DialogProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
 {
+    // A dialog is created with the object as its creation parameter.
+    CDialogBase* created = message == WM_INITDIALOG ? reinterpret_cast<CDialogBase*>(lParam) : nullptr;
+    return Route(hwnd, message, wParam, lParam, created);
+}
+
+INT_PTR CDialogBase::Route(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, CDialogBase* created)
+{
     if (message == WM_INITDIALOG) {
-        auto* self = reinterpret_cast<CDialogBase*>(lParam);
-        SetWindowLongPtrA(hwnd, DWLP_USER, lParam);
+        CDialogBase* self = created;
+        SetWindowLongPtrA(hwnd, DWLP_USER, reinterpret_cast<LONG_PTR>(self));
         if (!self)
             return TRUE;
         self->m_hwnd = hwnd;

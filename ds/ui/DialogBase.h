@@ -40,6 +40,11 @@ protected:
 
     HWND m_hwnd = nullptr;
 
+    // Hands one message to the object attached to the window; at
+    // WM_INITDIALOG, `created` is the object to attach (its dialog
+    // procedure knows where the creator put it).
+    static INT_PTR Route(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, CDialogBase* created);
+
 private:
     static INT_PTR CALLBACK DialogProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
 };

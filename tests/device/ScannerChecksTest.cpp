@@ -5,6 +5,7 @@
 #include "MessageBoxRecorder.h"
 #include "common/text/DsLanguage.h"
 #include "ScannerFixture.h"
+#include "device/DriverLink.h"
 #include "device/ResolutionList.h"
 #include "device/ScanErrorText.h"
 #include "device/ScannerChecks.h"
@@ -134,6 +135,17 @@ TEST_F(ScannerChecksTest, UvLampAbsentIsRememberedAndNeverSwitched)
     EXPECT_FALSE(IsUvLampPresent()) << "asked once per process";
 }
 
+// A read that failed because the interface was closed says nothing about the
+// lamp: it is asked again once the scanner answers.
+TEST_F(ScannerChecksTest, UvLampIsNotJudgedWhileTheInterfaceIsClosed)
+{
+    ForgetUvLampPresence();
+    TheScanner().SI_CloseInterface();
+    EXPECT_FALSE(IsUvLampPresent());
+    ASSERT_EQ(TheScanner().OpenInterface("Tarvex380"), 0);
+    EXPECT_TRUE(IsUvLampPresent());
+}
+
 TEST(ScanErrorText, MessagesForEveryStatus)
 {
     tx::g_languageId = tx::kLangEnglish;
@@ -141,6 +153,7 @@ TEST(ScanErrorText, MessagesForEveryStatus)
               "The scan was aborted because the scanner is not powered on or not connected properly.\n\n"
               "Please check the hardware connections and try again.");
     EXPECT_EQ(ScanErrorText(2), "Scan aborted by user.");
+    EXPECT_EQ(ScanErrorText(8), "Scan aborted because the document ended before any image was captured.");
     EXPECT_EQ(ScanErrorText(3), "Scan aborted because a file access or read/write error occurred.");
     EXPECT_EQ(ScanErrorText(4), "Scan aborted because not enough memory is available.");
     EXPECT_EQ(ScanErrorText(7), "Image processing library error.");

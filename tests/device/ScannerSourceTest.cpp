@@ -145,12 +145,16 @@ TEST_F(ScannerSourceTest, DeviceThatNeverDeliversTimesOutAndEjects)
     ScanSettings s = Settings(kModeGray, 150);
     ASSERT_TRUE(source.Open(&s, false, nullptr));
     const int out = SimStatus("SheetsOut");
-    const DWORD start = GetTickCount();
+    static unsigned long waited;
+    static int pauses;
+    waited = 0;
+    pauses = 0;
+    const ScanPause previous = SetScanPause([](unsigned long ms) { waited += ms; ++pauses; });
     EXPECT_EQ(ReadPage(source, 100), 0u);
-    const DWORD waited = GetTickCount() - start;
+    SetScanPause(previous);
     EXPECT_EQ(g_scanStatus, kScanDeviceFailed);
-    EXPECT_GE(waited, 11000u) << "240 empty reads 50 ms apart";
-    EXPECT_LT(waited, 20000u);
+    EXPECT_EQ(waited, 239u * 50u) << "240 empty reads, 50 ms apart: 12 s of the device's time";
+    EXPECT_EQ(pauses, 239);
     EXPECT_EQ(SimStatus("Scanning"), 0);
     EXPECT_EQ(SimStatus("SheetsOut"), out + 1);
 }

@@ -6,6 +6,7 @@
 #include <cstring>
 
 #include "MessageBoxRecorder.h"
+#include "TempFolder.h"
 #include "device/ConnectionRepair.h"
 #include "device/DriverLink.h"
 #include "session/DataSourceApp.h"
@@ -27,8 +28,7 @@ protected:
         // The test keeps its own reference, so the simulator's state survives
         // the reload that a repair does.
         ASSERT_TRUE(m_sim.Loaded());
-        TheApp().m_hDriver = LoadLibraryA("TARVX380.dll");
-        ASSERT_TRUE(TheScanner().Bind(TheApp().m_hDriver));
+        ASSERT_EQ(LoadDriver(), kDriverBound);
         g_usbPresent = g_installerStarts = false;
         g_installs = 0;
         RepairHooks() = {&UsbPresent, &Install, &NoSleep};
@@ -36,9 +36,7 @@ protected:
     void TearDown() override
     {
         if (TheScanner().IsBound()) TheScanner().SI_CloseInterface();
-        TheScanner().Unload();
-        if (TheApp().m_hDriver) FreeLibrary(TheApp().m_hDriver);
-        TheApp().m_hDriver = nullptr;
+        FreeDriver();
         ResetRepairHooks();
     }
     void OpenResults(const char* codes) { ASSERT_TRUE(m_sim.Set("Device", "OpenResult", codes)); }
@@ -70,20 +68,57 @@ TEST_F(RepairTest, RefusedElevationStopsAfterTheFirstMessage)
     EXPECT_EQ(g_installs, 1);
 }
 
+// The library is really freed and loaded again: with no other reference to
+// it, the reload starts a new copy of the simulator, which takes its open
+// results from the scenario file (the old copy's script is gone with it).
 TEST_F(RepairTest, InstallThenReconnectReopensTwiceWithFreshBindings)
 {
-    OpenResults("11,22,0");
+    TempFolder folder;
+    const std::string scenario = folder.File("reload.ini");
+    WritePrivateProfileStringA("Device", "OpenResult", "22,0", scenario.c_str());
+    SetEnvironmentVariableA("TARVX380_SIM", scenario.c_str());
+    OpenResults("11");
     g_usbPresent = g_installerStarts = true;
     MessageBoxRecorder boxes;
-    const auto oldOpen = TheScanner().SI_OpenInterface;
-    EXPECT_EQ(RepairConnection(Open()), 0);
+    const int first = Open();
+    ASSERT_EQ(first, 11);
+    m_sim.Release(); // the source's reference is now the only one
+    EXPECT_EQ(RepairConnection(first), 0);
+    SetEnvironmentVariableA("TARVX380_SIM", nullptr);
     ASSERT_EQ(boxes.Boxes().size(), 3u);
     EXPECT_EQ(boxes.Boxes()[0].text.rfind("To use your scanner", 0), 0u);
     EXPECT_EQ(boxes.Boxes()[1].text.rfind("The driver has been successfully installed", 0), 0u);
     EXPECT_EQ(boxes.Boxes()[2].text.rfind("We have detected and resolved an issue", 0), 0u);
-    EXPECT_TRUE(TheScanner().IsBound());
-    EXPECT_EQ(TheScanner().Module(), TheApp().m_hDriver);
-    (void)oldOpen;
+    ASSERT_TRUE(TheScanner().IsBound());
+    HMODULE now = GetModuleHandleA("TARVX380.dll");
+    ASSERT_NE(now, nullptr);
+    EXPECT_EQ(TheApp().m_hDriver, now);
+    EXPECT_EQ(TheScanner().Module(), now);
+    // The binding points into the library now loaded, not the one freed.
+    EXPECT_EQ(reinterpret_cast<void*>(TheScanner().SI_OpenInterface), reinterpret_cast<void*>(GetProcAddress(now, "SI_OpenInterface")));
+    EXPECT_EQ(reinterpret_cast<void*>(TheScanner().SI_ReadImageData), reinterpret_cast<void*>(GetProcAddress(now, "SI_ReadImageData")));
+    // One reference: the one the source owns.
+    TheScanner().SI_CloseInterface();
+    FreeDriver();
+    EXPECT_EQ(GetModuleHandleA("TARVX380.dll"), nullptr);
+    m_sim.Reacquire();
+}
+
+// The package was installed, but the library cannot be loaded afterwards:
+// the repair fails, and no binding into the freed library is left.
+TEST_F(RepairTest, ReloadThatFailsLeavesNothingBound)
+{
+    OpenResults("11,0");
+    g_usbPresent = g_installerStarts = true;
+    MessageBoxRecorder boxes;
+    const int first = Open();
+    SetDriverFileForTests("TX_NO_SUCH_DRIVER.dll");
+    EXPECT_EQ(RepairConnection(first), tx::OPEN_OTHER_FAILURE);
+    SetDriverFileForTests(nullptr);
+    EXPECT_EQ(boxes.Boxes().size(), 2u) << "the install messages, no reconnect";
+    EXPECT_FALSE(TheScanner().IsBound());
+    EXPECT_EQ(TheScanner().SI_OpenInterface, nullptr);
+    EXPECT_EQ(TheApp().m_hDriver, nullptr);
 }
 
 TEST_F(RepairTest, ReconnectFaultAloneShowsOneMessage)
@@ -115,9 +150,17 @@ TEST(UsbDeviceId, MatchesTheScannersDeviceInAnyCase)
     EXPECT_FALSE(IsKnownUsbDeviceId(nullptr));
 }
 
-TEST(UsbDeviceQuery, RunsAgainstTheSystemWithoutFailing)
+// The WMI walk really sees the system's devices (the root of the device tree
+// is always there), and finds no such scanner on this machine.
+int g_idsSeen = 0;
+bool CountAndRefuse(const char* id) { ++g_idsSeen; return id == nullptr; }
+
+TEST(UsbDeviceQuery, WalksTheSystemsDevices)
 {
-    // The machine has no such scanner; the WMI walk must end with false.
+    g_idsSeen = 0;
+    EXPECT_FALSE(AnyPnpDeviceMatches(&CountAndRefuse));
+    EXPECT_GT(g_idsSeen, 0) << "WMI listed no device at all";
+    EXPECT_FALSE(AnyPnpDeviceMatches(nullptr));
     EXPECT_FALSE(IsKnownUsbDevicePresent());
 }
 

@@ -9,7 +9,7 @@
 #include "session/DsmLink.h"
 #include "session/IdentitySignature.h"
 #include "session/Router.h"
-#include "settings/ImagingQuery.h"
+#include "imaging/ImagingQuery.h"
 
 namespace {
 
@@ -142,11 +142,18 @@ TEST_F(CustomDataTest, BlockSmallerThanItsClaimedLengthIsNotTouched)
 {
     ScanSettings incoming = SampleSettings();
     incoming.ScanMode = 3; // would be corrected in the block if it were read
-    HGLOBAL small = GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, 40);
-    m_blocks.push_back(small);
+    // Signature and version are right: only the size guard stands between
+    // the claimed 80 bytes and the 40 that exist.
+    HGLOBAL small = MakeBlock(40, incoming);
+    ASSERT_LT(GlobalSize(small), 80u);
+    uint8_t bytesBefore[40];
+    std::memcpy(bytesBefore, GlobalLock(small), sizeof bytesBefore);
+    GlobalUnlock(small);
     const ScanSettings before = TheApp().m_settings;
     EXPECT_EQ(Set(small, 80), TWRC_SUCCESS);
     EXPECT_EQ(std::memcmp(&TheApp().m_settings, &before, 68), 0);
+    EXPECT_EQ(std::memcmp(GlobalLock(small), bytesBefore, sizeof bytesBefore), 0) << "the block is not corrected either";
+    GlobalUnlock(small);
 }
 
 TEST_F(CustomDataTest, OnlyInStateFour)

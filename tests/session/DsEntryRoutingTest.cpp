@@ -103,8 +103,18 @@ TEST_F(DsEntryTest, CloseInStateThreeSucceedsAndDoesNothing)
 
 TEST_F(DsEntryTest, MissingRecordsAreRefusedNotDereferenced)
 {
-    EXPECT_TWAIN(h, TWRC_FAILURE, TWCC_BADVALUE, h.Call(DG_CONTROL, DAT_STATUS, MSG_GET, nullptr));
     EXPECT_TWAIN(h, TWRC_FAILURE, TWCC_BADVALUE, h.Call(DG_CONTROL, DAT_ENTRYPOINT, MSG_SET, nullptr));
+}
+
+// DAT_STATUS without a record fails, and the condition nobody has read yet
+// is still there for the next DAT_STATUS with a record.
+TEST_F(DsEntryTest, StatusWithoutARecordKeepsTheUnreadCondition)
+{
+    TW_CUSTOMDSDATA custom{};
+    ASSERT_EQ(h.Call(DG_CONTROL, DAT_CUSTOMDSDATA, MSG_GET, &custom), TWRC_FAILURE); // state 3: SEQERROR
+    EXPECT_EQ(h.Call(DG_CONTROL, DAT_STATUS, MSG_GET, nullptr), TWRC_FAILURE);
+    EXPECT_EQ(h.ConditionCode(), TWCC_SEQERROR);
+    EXPECT_EQ(h.ConditionCode(), TWCC_SUCCESS) << "read once, then cleared";
 }
 
 TEST_F(DsEntryTest, UnloadAndReloadStartsAFreshModule)

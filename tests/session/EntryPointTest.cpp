@@ -86,28 +86,51 @@ TEST_F(EntryPointCoreTest, NotificationsGoToTheManagerEntryWithNullRecord)
     EXPECT_EQ(SourceHarness::Notifications()[1], MSG_CLOSEDSREQ);
 }
 
-// Without DAT_ENTRYPOINT the source finds the manager itself: TWAIN_32.DLL,
-// here the stand-in of this test's folder.
-TEST_F(EntryPointCoreTest, WithoutEntryPointsTheManagerLibraryIsLoadedByName)
+// Without DAT_ENTRYPOINT the source finds the manager itself, from the test's
+// own folder of stand-ins.
+std::string StandInFolder(const char* name)
 {
     char exe[MAX_PATH];
     GetModuleFileNameA(nullptr, exe, MAX_PATH);
     std::string folder(exe);
-    folder = folder.substr(0, folder.find_last_of('\\') + 1) + "fakemanager";
-    ASSERT_TRUE(SetDllDirectoryA(folder.c_str()));
+    return folder.substr(0, folder.find_last_of('\\') + 1) + name;
+}
+
+// Sends two notifications with the manager found in `folder`; gives the
+// module that received them (checked to be a stand-in that recorded both).
+HMODULE NotifyThroughManagerIn(const char* folder, const char* expectedName)
+{
+    EXPECT_TRUE(SetDllDirectoryA(StandInFolder(folder).c_str()));
     EXPECT_EQ(SendToManager(MSG_XFERREADY), TWRC_SUCCESS);
     EXPECT_EQ(SendToManager(MSG_CLOSEDSOK), TWRC_SUCCESS);
     SetDllDirectoryA(nullptr);
-    HMODULE manager = GetModuleHandleA("TWAIN_32.DLL");
-    ASSERT_NE(manager, nullptr);
+    HMODULE manager = GetModuleHandleA(expectedName);
+    EXPECT_NE(manager, nullptr) << expectedName;
+    if (!manager) return nullptr;
     EXPECT_EQ(TheDsmLink().managerModule, manager);
     auto count = reinterpret_cast<int (*)()>(reinterpret_cast<void*>(GetProcAddress(manager, "FakeManagerCount")));
     auto message = reinterpret_cast<TW_UINT16 (*)(int)>(reinterpret_cast<void*>(GetProcAddress(manager, "FakeManagerMessage")));
-    ASSERT_TRUE(count && message) << "the stand-in manager was the one loaded";
-    ASSERT_EQ(count(), 2);
+    EXPECT_TRUE(count && message) << "the stand-in manager was the one loaded";
+    if (!count || !message) return manager;
+    EXPECT_EQ(count(), 2);
     EXPECT_EQ(message(0), MSG_XFERREADY);
     EXPECT_EQ(message(1), MSG_CLOSEDSOK);
+    return manager;
+}
+
+// A 64-bit source can only ever load the 64-bit manager: it is tried first.
+TEST_F(EntryPointCoreTest, WithoutEntryPointsThe64BitManagerIsLoadedByName)
+{
+    ASSERT_NE(NotifyThroughManagerIn("fakemanager", "TWAINDSM.DLL"), nullptr);
+    EXPECT_EQ(GetModuleHandleA("TWAIN_32.DLL"), nullptr) << "the old name is not loaded when the new one is there";
     // Forgetting the manager frees the library the source loaded.
+    TheDsmLink().Reset();
+    EXPECT_EQ(GetModuleHandleA("TWAINDSM.DLL"), nullptr);
+}
+
+TEST_F(EntryPointCoreTest, WithoutEntryPointsTheOldManagerNameIsTheFallback)
+{
+    ASSERT_NE(NotifyThroughManagerIn("fakemanager32", "TWAIN_32.DLL"), nullptr);
     TheDsmLink().Reset();
     EXPECT_EQ(GetModuleHandleA("TWAIN_32.DLL"), nullptr);
 }

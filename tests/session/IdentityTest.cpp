@@ -11,6 +11,8 @@
 #include "MessageBoxRecorder.h"
 #include "SourceHarness.h"
 #include "TempFolder.h"
+#include "caps/CapValues.h"
+#include "device/DriverLink.h"
 #include "session/DataSourceApp.h"
 #include "session/IdentitySignature.h"
 #include "session/Router.h"
@@ -274,6 +276,60 @@ TEST(OpenCloseCore, ProfileInForceBeforeTheSessionIsRestored)
     EXPECT_EQ(std::string(TheApp().ProfileName()), before);
     EXPECT_EQ(TheApp().m_twainState, kStateLoaded);
     EXPECT_EQ(TheApp().m_hDriver, nullptr);
+}
+
+// A driver library without one of the functions the source needs: the open
+// fails with TWCC_BUMMER and nothing of it stays loaded or bound.
+TEST(OpenCloseCore, DriverLackingAFunctionFailsTheOpenAndIsFreed)
+{
+    const std::string before = TheApp().ProfileName();
+    SetDriverFileForTests("tx_partial_driver.dll");
+    TW_IDENTITY app{};
+    std::strcpy(app.ProductName, "Core App");
+    TW_IDENTITY ds{};
+    EXPECT_EQ(Dispatch(&app, DG_CONTROL, DAT_IDENTITY, MSG_OPENDS, &ds), TWRC_FAILURE);
+    SetDriverFileForTests(nullptr);
+    EXPECT_EQ(TheApp().m_status.ConditionCode, TWCC_BUMMER);
+    EXPECT_EQ(TheApp().m_twainState, kStateLoaded);
+    EXPECT_EQ(TheApp().m_hDriver, nullptr);
+    EXPECT_FALSE(TheScanner().IsBound());
+    EXPECT_EQ(GetModuleHandleA("tx_partial_driver.dll"), nullptr);
+    EXPECT_EQ(std::string(TheApp().ProfileName()), before);
+}
+
+// Opening starts the negotiated values afresh for each application: what a
+// previous session set is reset, what lasts for the process is kept, and the
+// application's own settings then override pixel type and resolution.
+TEST(OpenCloseCore, NegotiatedValuesAreResetAtOpen)
+{
+    SimulatedScanner sim;
+    ASSERT_TRUE(sim.Loaded());
+    CapValues& caps = TheCapValues();
+    caps.transferCount = 1;
+    caps.transferMechanism = TWSX_MEMORY;
+    caps.indicators = 0;
+    caps.pixelFlavor = TWPF_VANILLA;
+    caps.pixelTypeAllowed[0] = caps.pixelTypeAllowed[2] = false;
+    caps.feederEnabled = 1;
+    caps.autoFeed = 0;
+    caps.eopSensitivity = 40;
+    caps.undefinedImageSize = 1;
+    TW_IDENTITY app{};
+    std::strcpy(app.ProductName, "Reset App");
+    const std::string profile = TheApp().ProfileName();
+    TW_IDENTITY ds{};
+    ASSERT_EQ(Dispatch(&app, DG_CONTROL, DAT_IDENTITY, MSG_OPENDS, &ds), TWRC_SUCCESS);
+    EXPECT_EQ(caps.transferCount, -1);
+    EXPECT_EQ(caps.transferMechanism, TWSX_NATIVE);
+    EXPECT_EQ(caps.indicators, 1);
+    EXPECT_EQ(caps.pixelFlavor, TWPF_CHOCOLATE);
+    EXPECT_TRUE(caps.pixelTypeAllowed[0] && caps.pixelTypeAllowed[1] && caps.pixelTypeAllowed[2]);
+    EXPECT_EQ(caps.feederEnabled, 1) << "kept for the process";
+    EXPECT_EQ(caps.autoFeed, 0) << "kept for the process";
+    EXPECT_EQ(caps.eopSensitivity, 40) << "kept for the process";
+    EXPECT_EQ(caps.undefinedImageSize, 1) << "kept for the process";
+    ASSERT_EQ(Dispatch(&app, DG_CONTROL, DAT_IDENTITY, MSG_CLOSEDS, nullptr), TWRC_SUCCESS);
+    caps = CapValues{};
 }
 
 } // namespace

@@ -6,7 +6,7 @@
 #include "TempFolder.h"
 #include "device/ResolutionList.h"
 #include "session/DataSourceApp.h"
-#include "settings/ImagingQuery.h"
+#include "imaging/ImagingQuery.h"
 #include "settings/ScanSettings.h"
 
 namespace {

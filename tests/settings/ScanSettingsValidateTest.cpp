@@ -3,7 +3,7 @@
 
 #include "ValidSettings.h"
 #include "device/ResolutionList.h"
-#include "settings/ImagingQuery.h"
+#include "imaging/ImagingQuery.h"
 #include "settings/ScanSettings.h"
 
 namespace {

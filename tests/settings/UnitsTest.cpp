@@ -13,6 +13,10 @@ TEST(Units, StoredValueWinsOverTheLocale)
     EXPECT_EQ(ChooseUnits(-1, 1), kUnitsInches);
     EXPECT_EQ(ChooseUnits(1, 0), kUnitsInches);
     EXPECT_EQ(ChooseUnits(0, 1), kUnitsMetric);
+    // A value the profile can hold but the source never writes counts as not set.
+    EXPECT_EQ(ChooseUnits(2, 1), kUnitsInches);
+    EXPECT_EQ(ChooseUnits(-7, 0), kUnitsMetric);
+    EXPECT_EQ(ChooseUnits(100, 0), kUnitsMetric);
 }
 
 TEST(Units, AbsentKeyWritesNothingAndWritingUpdatesTheCache)

@@ -6,7 +6,7 @@
 
 #include "ScannerFixture.h"
 #include "device/ScannerSource.h"
-#include "settings/ImagingQuery.h"
+#include "imaging/ImagingQuery.h"
 #include "transfer/PageStore.h"
 
 namespace {
@@ -76,10 +76,21 @@ TEST_F(PageStoreTest, ChainFollowsTheSettings)
     EXPECT_EQ(SimStatus("Scanning"), 0) << "opening never scans";
 }
 
-TEST_F(PageStoreTest, ImagingAnswerIsTheModuleStoresAndCached)
+// The store asks the module's one question: an installed answer decides its
+// chain, and the probe's own answer leaves nothing of the library loaded.
+TEST_F(PageStoreTest, ChainAsksTheModulesImagingAnswer)
 {
-    EXPECT_EQ(ImagingAvailable(), ThePageStore().ImagingAvailable());
-    EXPECT_EQ(store.ImagingAvailable(), store.ImagingAvailable());
+    EXPECT_TRUE(ImagingAvailable()) << "the imaging library is beside the test program";
+    EXPECT_EQ(GetModuleHandleA("VOZozur.dll"), nullptr);
+    ScanSettings s = Settings(kModeGray, 150);
+    s.Deskew = 1;
+    const ImagingQueryFn previous = SetImagingQuery([] { return false; });
+    ASSERT_EQ(store.Open(&s, false, nullptr), kStoreOpened);
+    EXPECT_EQ(store.Count(), 1) << "no processing stage without the library";
+    store.CloseAll();
+    SetImagingQuery(previous);
+    ASSERT_EQ(store.Open(&s, false, nullptr), kStoreOpened);
+    EXPECT_EQ(store.Count(), 2);
 }
 
 TEST_F(PageStoreTest, OpenTwiceAndClosedStore)
@@ -159,6 +170,30 @@ TEST_F(PageStoreTest, ShortSheetWithDetectionIsBufferedInADtsFileGoneAfterEndPag
     for (uint32_t r = 0; r < length; ++r) {
         ASSERT_EQ(page[r * 1804 + 1803], 0) << "row " << r << " padding";
     }
+}
+
+// A sheet that ends before its first row: the page is empty, said so once,
+// and asking again neither scans again nor turns it into a device fault.
+TEST_F(PageStoreTest, SheetEndingBeforeItsFirstRowIsAnEmptyPage)
+{
+    UsePage("04-short-sheet.png");
+    ScanSettings s = Settings(kModeGray, 150);
+    s.Top = 950; // the frame starts below the end of the sheet
+    s.Bottom = 1000;
+    s.DetectEOP = 1;
+    ASSERT_EQ(store.Open(&s, false, nullptr), kStoreOpened);
+    store.SelectSide(0);
+    EXPECT_EQ(store.Length(true), 0u);
+    EXPECT_EQ(g_scanStatus, kScanEmptyPage);
+    const int sheetsOut = SimStatus("SheetsOut");
+    EXPECT_EQ(store.Length(true), 0u);
+    EXPECT_EQ(g_scanStatus, kScanEmptyPage) << "not a scanner that is switched off";
+    EXPECT_EQ(SimStatus("SheetsOut"), sheetsOut) << "no second scan";
+    uint8_t row[1024];
+    uint32_t got = 7;
+    EXPECT_EQ(store.ReadRows(row, 1, 0, &got), kScanEmptyPage);
+    EXPECT_EQ(got, 0u);
+    EXPECT_EQ(SimStatus("Scanning"), 0);
 }
 
 TEST_F(PageStoreTest, NextPageOfAContinuousScanStartsANewScan)
