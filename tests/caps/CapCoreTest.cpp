@@ -103,8 +103,9 @@ TEST_F(CoreSession, EnabledSourceAnswersQueriesButChangesNothing)
     TW_UINT32 value = 0;
     EXPECT_EQ(Cap(MSG_GET, ICAP_BRIGHTNESS, &value), TWRC_SUCCESS);
     EXPECT_EQ(Fix32Value(value), 300.0);
-    EXPECT_EQ(Cap(MSG_RESETALL, 0), TWRC_SUCCESS);
-    EXPECT_EQ(TheApp().m_settings.Brightness, 30) << "every reset refused";
+    EXPECT_EQ(Cap(MSG_RESETALL, 0), TWRC_FAILURE) << "a reset-all that can change nothing does not succeed";
+    EXPECT_EQ(Condition(), TWCC_SEQERROR);
+    EXPECT_EQ(TheApp().m_settings.Brightness, 30);
     EXPECT_EQ(TheCapValues().eopSensitivity, 40);
     TheApp().m_twainState = kStateOpen;
     EXPECT_EQ(Cap(MSG_RESETALL, 0), TWRC_SUCCESS);

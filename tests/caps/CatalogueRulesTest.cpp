@@ -305,6 +305,18 @@ TEST_F(CatalogueRules, OneNamedApplicationIsNotOfferedTheSettingsOnlyDialog)
     EXPECT_EQ(get.currentIndex, 0u);
 }
 
+TEST_F(CatalogueRules, SupportedDatsNameGroupAndArgumentType)
+{
+    Container dats;
+    EXPECT_TWAIN(c.h, TWRC_SUCCESS, TWCC_SUCCESS, c.Ask(CAP_SUPPORTEDDATS, MSG_GETDEFAULT, &dats));
+    ASSERT_EQ(dats.items.size(), 16u);
+    EXPECT_EQ(dats.items.front(), 0x00010001u);
+    EXPECT_EQ(dats.items[8], 0x0001000Cu);
+    EXPECT_EQ(dats.items[9], 0x00010010u);
+    EXPECT_EQ(dats.items.back(), 0x0002010Bu);
+    EXPECT_EQ(dats.blockSize, 8u + 16 * 4);
+}
+
 TEST(Indicators, OlderApplicationsGetAOneValueTwain2AnEnumeration)
 {
     SimulatedScanner sim;
@@ -315,6 +327,11 @@ TEST(Indicators, OlderApplicationsGetAOneValueTwain2AnEnumeration)
         EXPECT_TWAIN(older.h, TWRC_SUCCESS, TWCC_SUCCESS, older.Ask(CAP_INDICATORS, MSG_GET, &get));
         EXPECT_EQ(get.conType, TWON_ONEVALUE);
         EXPECT_EQ(get.value, 1u);
+        // An older application's one value holds the format in force.
+        ASSERT_EQ(older.SetOne(ICAP_IMAGEFILEFORMAT, TWTY_UINT16, TWFF_TIFF), TWRC_SUCCESS);
+        EXPECT_TWAIN(older.h, TWRC_SUCCESS, TWCC_SUCCESS, older.Ask(ICAP_IMAGEFILEFORMAT, MSG_GET, &get));
+        EXPECT_EQ(get.conType, TWON_ONEVALUE);
+        EXPECT_EQ(get.value, TWFF_TIFF);
     }
     CapClient newer(true);
     ASSERT_TRUE(newer.Open());

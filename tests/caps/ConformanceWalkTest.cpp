@@ -144,7 +144,7 @@ TEST_F(ConformanceWalk, EveryMessageBeforeOpenIsASequenceError)
         EXPECT_EQ(record.hContainer, nullptr) << "no container";
     }
     EXPECT_TWAIN(c.h, TWRC_FAILURE, TWCC_SEQERROR, c.SetOne(ICAP_XFERMECH, TWTY_UINT16, TWSX_FILE));
-    EXPECT_TWAIN(c.h, TWRC_SUCCESS, TWCC_SUCCESS, c.Ask(0, MSG_RESETALL));
+    EXPECT_TWAIN(c.h, TWRC_FAILURE, TWCC_SEQERROR, c.Ask(0, MSG_RESETALL));
 }
 
 } // namespace
