@@ -162,10 +162,9 @@ double UpDownConfidence(const InkMap& m) {
 OrientationResult DetectOrientation(const Image& image, int backgroundLevel) {
     OrientationResult result;
     if (image.empty()) return result;
-    Image grey = ToGrey(image);
-    std::vector<uint8_t> background = FindBackground(grey, backgroundLevel);
-    uint8_t paper = PaperLevel(grey, background);
-    InkMap map = BuildInkMap(grey, background, ReductionFor(grey.yres, kOrientationMapDpi), paper,
+    Background background = FindBackground(image, backgroundLevel);
+    uint8_t paper = PaperLevel(image, background);
+    InkMap map = BuildInkMap(image, background, ReductionFor(image.yres, kOrientationMapDpi), paper,
                              Outline::Clear);
     if (map.count < kMinInkCells) return result;
 
@@ -174,7 +173,7 @@ OrientationResult DetectOrientation(const Image& image, int backgroundLevel) {
     SkewResult across = FindSkew(TurnInkMap(map, 1));
     const SkewResult& skew = across.found && across.confidence > along.confidence ? across : along;
     if (skew.found && std::fabs(skew.degrees) > kMaxTolerableSkew) map = RotateMap(map, -skew.degrees);
-    RemoveRules(map, std::max(8, static_cast<int>(grey.yres * kMinRuleInches) / map.reduction));
+    RemoveRules(map, std::max(8, static_cast<int>(image.yres * kMinRuleInches) / map.reduction));
     if (map.count < kMinInkCells) return result;
 
     double rows = Unevenness(RowProfile(map));

@@ -1,6 +1,8 @@
 // Quarter turns and bilinear rotation (see Rotate.h).
 #include "Rotate.h"
 
+#include "RotateBinary.h"
+
 #include <cmath>
 #include <algorithm>
 #include <cstring>
@@ -32,7 +34,9 @@ void TurnPixels(const Image& src, Image& dst, int turns) {
     }
 }
 
-// Bilinear resampling of 1- or 3-channel rows.
+// Bilinear resampling of 1- or 3-channel rows. Each output pixel whose
+// four source neighbours all lie inside the source (nearly all of them)
+// takes the short path with one range check; the rest mix in the fill.
 template <int N>
 void Resample(const Image& src, Image& dst, double radians, uint8_t fill) {
     const int w = src.width, h = src.height;
@@ -41,30 +45,30 @@ void Resample(const Image& src, Image& dst, double radians, uint8_t fill) {
     const int64_t kOne = 65536;
     const int64_t stepX = static_cast<int64_t>(std::llround(c * kOne));
     const int64_t stepY = static_cast<int64_t>(std::llround(-s * kOne));
+    const size_t stride = src.stride;
+    uint8_t fillPx[N];
+    std::memset(fillPx, fill, N);
     for (int yo = 0; yo < h; ++yo) {
         double dy = yo - cy, dx = -cx;
         int64_t fx = static_cast<int64_t>(std::llround((dx * c + dy * s + cx) * kOne));
         int64_t fy = static_cast<int64_t>(std::llround((-dx * s + dy * c + cy) * kOne));
         uint8_t* d = dst.row(yo);
         for (int xo = 0; xo < w; ++xo, fx += stepX, fy += stepY, d += N) {
-            int64_t ix = fx >> 16, iy = fy >> 16;
-            if (ix < -1 || iy < -1 || ix >= w || iy >= h) {
-                std::memset(d, fill, N);
-                continue;
-            }
-            uint32_t ax = static_cast<uint32_t>(fx & 0xFFFF) >> 8;  // 8-bit weights
-            uint32_t ay = static_cast<uint32_t>(fy & 0xFFFF) >> 8;
-            bool inside = ix >= 0 && iy >= 0 && ix + 1 < w && iy + 1 < h;
-            const uint8_t* p00 = nullptr;
-            uint8_t fillPx[N];
-            std::memset(fillPx, fill, N);
-            const uint8_t *p01, *p10, *p11;
-            if (inside) {
-                p00 = src.row(static_cast<int>(iy)) + ix * N;
+            const int64_t ix = fx >> 16, iy = fy >> 16;
+            const uint32_t ax = static_cast<uint32_t>(fx & 0xFFFF) >> 8;  // 8-bit weights
+            const uint32_t ay = static_cast<uint32_t>(fy & 0xFFFF) >> 8;
+            const uint8_t *p00, *p01, *p10, *p11;
+            if (static_cast<uint64_t>(ix) < static_cast<uint64_t>(w - 1) &&
+                static_cast<uint64_t>(iy) < static_cast<uint64_t>(h - 1)) {
+                p00 = src.pixels.data() + static_cast<size_t>(iy) * stride + static_cast<size_t>(ix) * N;
                 p01 = p00 + N;
-                p10 = p00 + src.stride;
+                p10 = p00 + stride;
                 p11 = p10 + N;
             } else {
+                if (ix < -1 || iy < -1 || ix >= w || iy >= h) {
+                    std::memcpy(d, fillPx, N);
+                    continue;
+                }
                 auto at = [&](int64_t x, int64_t y) -> const uint8_t* {
                     if (x < 0 || y < 0 || x >= w || y >= h) return fillPx;
                     return src.row(static_cast<int>(y)) + x * N;
@@ -75,8 +79,8 @@ void Resample(const Image& src, Image& dst, double radians, uint8_t fill) {
                 p11 = at(ix + 1, iy + 1);
             }
             for (int k = 0; k < N; ++k) {
-                uint32_t top = p00[k] * (256 - ax) + p01[k] * ax;
-                uint32_t bottom = p10[k] * (256 - ax) + p11[k] * ax;
+                const uint32_t top = p00[k] * (256 - ax) + p01[k] * ax;
+                const uint32_t bottom = p10[k] * (256 - ax) + p11[k] * ax;
                 d[k] = static_cast<uint8_t>((top * (256 - ay) + bottom * ay + 32768) >> 16);
             }
         }
@@ -146,7 +150,7 @@ Image RotateQuarter(const Image& src, int turns) {
 
 Image RotateByAngle(const Image& src, double degrees, uint8_t fill) {
     if (src.empty() || degrees == 0.0) return src;
-    if (src.bpp == 1) return GreyToBinary(RotateByAngle(ToGrey(src), degrees, fill), 128);
+    if (src.bpp == 1) return RotateBinaryByShear(src, degrees, fill);
     Image dst;
     MakeImage(dst, src.width, src.height, src.bpp, src.xres, src.yres);
     const double radians = degrees * 3.14159265358979323846 / 180.0;
