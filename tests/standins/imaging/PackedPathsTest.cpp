@@ -142,9 +142,11 @@ TEST(PackedPaths, OneBitRotationByShearsMatchesTheGreyRotation) {
             EXPECT_LT(2 * differ, differFromGrey(degrees + 0.5)) << degrees;
             EXPECT_EQ(fill >= 128, Bit(turned, 0, 0)) << "uncovered corner, " << degrees;
             // The bits after the last pixel of each row stay clear.
-            if (bw.width % 8)
-                for (int y = 0; y < bw.height; ++y)
+            if (bw.width % 8) {
+                for (int y = 0; y < bw.height; ++y) {
                     ASSERT_EQ(0, turned.row(y)[turned.stride - 1] & (0xFF >> (bw.width % 8))) << y;
+                }
+            }
         }
     }
     // Content turns clockwise: a black dot right of the centre moves down.
@@ -172,7 +174,9 @@ TEST(PackedPaths, OneBitCropAtEveryBitOffset) {
             ASSERT_EQ(w, cut.width);
             for (int y = 0; y < 3; ++y) {
                 for (int x = 0; x < w; ++x) ASSERT_EQ(Bit(img, x0 + x, y + 1), Bit(cut, x, y)) << x0 << " " << w;
-                if (w % 8) ASSERT_EQ(0, cut.row(y)[cut.stride - 1] & (0xFF >> (w % 8))) << x0 << " " << w;
+                if (w % 8) {
+                    ASSERT_EQ(0, cut.row(y)[cut.stride - 1] & (0xFF >> (w % 8))) << x0 << " " << w;
+                }
             }
         }
     }
