@@ -39,8 +39,9 @@ STDMETHODIMP FakeDataObject::GetData(FORMATETC* format, STGMEDIUM* medium)
         block += L'\0';
     }
     block += L'\0';
+    if (m_useRaw) block = m_raw;
     const SIZE_T bytes = block.size() * sizeof(wchar_t);
-    HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, bytes);
+    HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, bytes ? bytes : 1);
     if (!memory) return E_OUTOFMEMORY;
     std::memcpy(GlobalLock(memory), block.data(), bytes);
     GlobalUnlock(memory);

@@ -51,6 +51,12 @@ public:
     explicit FakeDataObject(std::vector<std::wstring> names, IWiaItem* item = nullptr)
         : m_names(std::move(names)), m_item(item) {}
     int GetDataCalls() const { return m_getData; }
+    // Hands out exactly these characters instead of the terminated list.
+    void SetRawBlock(const std::wstring& raw)
+    {
+        m_raw = raw;
+        m_useRaw = true;
+    }
 
     STDMETHODIMP QueryInterface(REFIID iid, void** ppv) override;
     STDMETHODIMP_(ULONG) AddRef() override { return 2; }
@@ -69,6 +75,8 @@ private:
     std::vector<std::wstring> m_names;
     IWiaItem* m_item;
     int m_getData = 0;
+    std::wstring m_raw;
+    bool m_useRaw = false;
 };
 
 // A device manager whose CreateDevice records the id and hands out `root`.

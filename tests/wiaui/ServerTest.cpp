@@ -192,6 +192,18 @@ TEST(Initialize, OneItemNameReachesTheDeviceManager)
     FakeDataObject none({});
     EXPECT_EQ(init->Initialize(nullptr, &none, nullptr), E_FAIL);
 
+    // A block that ends inside a name, or without the closing empty name, is
+    // refused without reading past it.
+    manager.requested.clear();
+    FakeDataObject cut({});
+    cut.SetRawBlock(L"{6BDD1FC6-810F-11D0-BEC7-08002BE2092F}\\0001");
+    EXPECT_EQ(init->Initialize(nullptr, &cut, nullptr), E_FAIL);
+    cut.SetRawBlock(std::wstring(L"{6BDD1FC6}\\0001\0", 16));
+    EXPECT_EQ(init->Initialize(nullptr, &cut, nullptr), E_FAIL);
+    cut.SetRawBlock(std::wstring());
+    EXPECT_EQ(init->Initialize(nullptr, &cut, nullptr), E_FAIL);
+    EXPECT_TRUE(manager.requested.empty());
+
     g_managerResult = REGDB_E_CLASSNOTREG;
     EXPECT_EQ(init->Initialize(nullptr, &one, nullptr), REGDB_E_CLASSNOTREG) << "the manager's own failure";
     g_managerResult = S_OK;
