@@ -23,12 +23,13 @@ void CTransferMemFile::Release()
     m_capacity = m_length = m_position = 0;
 }
 
-bool CTransferMemFile::Reserve(uint64_t capacity)
+bool CTransferMemFile::Reserve(uint64_t capacity, bool exact)
 {
     if (capacity <= m_capacity) return true;
     if (capacity > kLargest) return false;
-    // Round up to the grow step, unless that passes the largest size.
-    uint64_t rounded = (capacity + m_growStep - 1) / m_growStep * m_growStep;
+    // Writes past the end grow by whole steps; a length that is set is
+    // allocated as it is, so a block sized ahead is exactly the file.
+    uint64_t rounded = exact ? capacity : (capacity + m_growStep - 1) / m_growStep * m_growStep;
     if (rounded > kLargest) rounded = capacity;
     TW_HANDLE handle = DsmAlloc(static_cast<TW_UINT32>(rounded));
     if (!handle) return false;
@@ -59,7 +60,7 @@ bool CTransferMemFile::Seek(uint64_t position)
 bool CTransferMemFile::Write(const void* data, uint32_t size)
 {
     const uint64_t end = uint64_t(m_position) + size;
-    if (end > m_length && !SetLength(end)) return false;
+    if (end > m_length && !(Reserve(end, false) && SetLength(end))) return false;
     if (size) std::memcpy(m_data + m_position, data, size);
     m_position = static_cast<uint32_t>(end);
     return true;
@@ -67,7 +68,7 @@ bool CTransferMemFile::Write(const void* data, uint32_t size)
 
 bool CTransferMemFile::SetLength(uint64_t length)
 {
-    if (!Reserve(length)) return false;
+    if (!Reserve(length, true)) return false;
     m_length = static_cast<uint32_t>(length);
     if (m_position > m_length) m_position = m_length;
     return true;

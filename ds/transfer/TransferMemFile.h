@@ -27,7 +27,7 @@ public:
     const uint8_t* Data() const { return m_data; }
 
 private:
-    bool Reserve(uint64_t capacity);
+    bool Reserve(uint64_t capacity, bool exact);
     void Release();
 
     uint32_t m_growStep;
