@@ -150,6 +150,9 @@ bool DecodeAll(IWICImagingFactory* factory, IWICBitmapDecoder* decoder, std::vec
                 else if (bits == 8) d[x] = static_cast<BYTE>((s[0] * 114 + s[1] * 587 + s[2] * 299 + 500) / 1000);
                 else if (s[1] >= 128) d[x / 8] |= static_cast<BYTE>(0x80 >> (x % 8));
             }
+            // Padding bits white, as every page of the client has them.
+            const int spare = static_cast<int>(page.stride * 8 - w);
+            if (bits == 1 && spare) d[page.stride - 1] |= static_cast<BYTE>((1u << spare) - 1);
         }
         pages.push_back(std::move(page));
     }
