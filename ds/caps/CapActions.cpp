@@ -28,7 +28,8 @@ TW_UINT16 OfflineWithMessage()
 TW_UINT16 WithDialogs(CalibrationKind kind)
 {
     if (!Online()) return OfflineWithMessage();
-    return CalibrateOrClean(TheApp().m_hParent, kind, true) ? TWRC_SUCCESS : TheApp().Fail(TWCC_BUMMER);
+    // No owner: in state 4 the source has no window of the application to sit on.
+    return CalibrateOrClean(nullptr, kind, true) ? TWRC_SUCCESS : TheApp().Fail(TWCC_BUMMER);
 }
 
 } // namespace

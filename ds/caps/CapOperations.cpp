@@ -108,9 +108,9 @@ TW_UINT16 Reset(TW_CAPABILITY& cap)
 }
 
 // Every listed capability back to its reset value; the containers the resets
-// answer with are freed again. Always succeeds; outside state 4 every reset is
-// refused and nothing changes. The conditions of the single resets are not
-// left behind a call that succeeded.
+// answer with are freed again. Like the single reset it is refused outside
+// state 4 (a reset-all that changed nothing does not claim success). The
+// conditions of the single resets are not left behind a call that succeeded.
 TW_UINT16 ResetAll()
 {
     const TW_STATUS before = TheApp().m_status;
@@ -130,8 +130,8 @@ bool IsQuery(TW_UINT16 msg)
 
 TW_UINT16 Serve(TW_UINT16 msg, TW_CAPABILITY* cap)
 {
-    if (msg == MSG_RESETALL) return ResetAll();
     if (!RequireState(IsQuery(msg) ? Op::CapabilityQuery : Op::CapabilityChange)) return TWRC_FAILURE;
+    if (msg == MSG_RESETALL) return ResetAll();
     if (!cap) return FailNullRecord();
     if (IsQuery(msg)) return Query(*cap, msg);
     if (msg == MSG_SET) return Set(*cap);
