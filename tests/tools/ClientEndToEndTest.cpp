@@ -65,10 +65,10 @@ protected:
             << extra;
     }
 
-    ClientRun Scan(const std::string& args, Environment env = {})
+    ClientRun Scan(const std::string& args, Environment env = {}, bool cancelProgress = false)
     {
         env.emplace_back("TARVX380_SIM", m_folder.File("scenario.ini"));
-        return RunClient(args, env);
+        return RunClient(args, env, 120000, cancelProgress);
     }
 
     std::string Out(const char* name) const { return m_folder.File(name); }
@@ -236,6 +236,18 @@ TEST_F(ClientEndToEnd, DeviceFaultGivesAClearErrorAndNoFile)
         EXPECT_EQ(r.boxes.size(), 1u) << "the source told the user once";
         EXPECT_FALSE(Exists(Out("fault.pdf")));
         EXPECT_FALSE(Exists(Out("fault.pdf.partial")));
+    }
+}
+
+TEST_F(ClientEndToEnd, CancelInTheProgressWindow)
+{
+    WriteScenario("[Device]\nRowsPerSecond=1500\n");
+    for (const char* xfer : {"native", "file"}) {
+        ClientRun r = Scan(std::string("scan --source TARVX380.ds --xfer ") + xfer + " --out " + Out("c.png"), {}, true);
+        EXPECT_EQ(r.exitCode, 4u) << xfer << "\n" << Describe(r);
+        EXPECT_NE(r.err.find("cancelled"), std::string::npos) << r.err;
+        EXPECT_TRUE(r.boxes.empty()) << "a cancel is no error to show";
+        EXPECT_FALSE(Exists(Out("c.png")));
     }
 }
 

@@ -11,6 +11,8 @@ struct Watcher {
     DWORD pid = 0;
     std::vector<std::string>* boxes = nullptr;
     std::vector<std::pair<HWND, DWORD>> waiting; // continue-scan dialogs and when first seen
+    bool cancelProgress = false;
+    int cancelled = 0;
 };
 
 constexpr int kContinueCountdownId = 1171; // the continue-scan dialog's countdown label
@@ -34,6 +36,11 @@ BOOL CALLBACK Look(HWND hwnd, LPARAM lp)
         HWND button = FindWindowExA(hwnd, nullptr, "Button", nullptr);
         if (button) PostMessageA(button, BM_CLICK, 0, 0);
         else PostMessageA(hwnd, WM_COMMAND, IDOK, 0);
+        return TRUE;
+    }
+    if (w.cancelProgress && !w.cancelled && FindWindowExA(hwnd, nullptr, "msctls_progress32", nullptr)) {
+        PostMessageA(hwnd, WM_COMMAND, IDCANCEL, 0);
+        ++w.cancelled;
         return TRUE;
     }
     if (GetDlgItem(hwnd, kContinueCountdownId)) {
@@ -75,7 +82,7 @@ std::string EnvironmentBlock(const Environment& env)
 
 } // namespace
 
-ClientRun RunClient(const std::string& args, const Environment& env, unsigned long timeoutMs)
+ClientRun RunClient(const std::string& args, const Environment& env, unsigned long timeoutMs, bool cancelProgress)
 {
     ClientRun run;
     SECURITY_ATTRIBUTES sa{sizeof sa, nullptr, TRUE};
@@ -107,6 +114,7 @@ ClientRun RunClient(const std::string& args, const Environment& env, unsigned lo
     Watcher watcher;
     watcher.pid = pi.dwProcessId;
     watcher.boxes = &run.boxes;
+    watcher.cancelProgress = cancelProgress;
     const DWORD start = GetTickCount();
     while (WaitForSingleObject(pi.hProcess, 100) == WAIT_TIMEOUT) {
         EnumWindows(Look, reinterpret_cast<LPARAM>(&watcher));

@@ -2,7 +2,7 @@
 // environment, and plays the user at the source's windows: it records every
 // message box the client's process shows and presses its first button, and
 // presses Finish in a continue-scan dialog that waits for paper which will
-// not come.
+// not come; asked to, it presses Cancel in the source's progress window.
 #pragma once
 
 #include <string>
@@ -21,4 +21,5 @@ using Environment = std::vector<std::pair<std::string, std::string>>;
 
 // `args` is the command line after the program name; the program runs in the
 // build's bin folder.
-ClientRun RunClient(const std::string& args, const Environment& env = {}, unsigned long timeoutMs = 120000);
+ClientRun RunClient(const std::string& args, const Environment& env = {}, unsigned long timeoutMs = 120000,
+                    bool cancelProgress = false);
