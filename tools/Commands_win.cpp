@@ -183,7 +183,7 @@ int RunScan(const Options& o, HWND window)
     std::vector<Page> pages;
     const AcquireResult result = Acquire(s, window, request, pages, error);
     if (result == AcquireResult::Cancelled) {
-        PrintError(pages.empty() ? "the scan was cancelled; nothing written" : "the scan was cancelled; nothing written");
+        PrintError("the scan was cancelled; nothing written");
         return kExitCancelled;
     }
     if (result == AcquireResult::Failed) {
@@ -194,6 +194,8 @@ int RunScan(const Options& o, HWND window)
         PrintError("the source delivered no pages");
         return kExitDeviceFailure;
     }
+    if (o.pages > 1 && static_cast<int>(pages.size()) < o.pages && !o.quiet)
+        std::printf("note: the source delivered %zu of the %d pages asked for\n", pages.size(), o.pages);
     std::vector<std::string> written;
     if (!WriteOutput(pages, o.out, ResolveFormat(o), o.jpegQuality, written, error)) {
         PrintError("the output could not be written: " + error);
