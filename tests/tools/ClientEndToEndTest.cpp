@@ -198,15 +198,23 @@ TEST_F(ClientEndToEnd, PdfPagesAreLosslessInBlackAndWhiteAndJpegInGrey)
 
 TEST_F(ClientEndToEnd, ContinuousScanIntoOneTiffAndOnePdf)
 {
-    // Page heights at 100 % of the frame: the letter fills the 10-inch area,
-    // the others end where the sheet ends (end-of-page detection is on).
-    ClientRun tiff = Scan("scan --source TARVX380.ds --mode gray --dpi 150 --pages all --out " + Out("all.tif"));
+    // The letter fills the 10-inch area; the others end where the sheet ends
+    // (end-of-page detection is on).
+    ClientRun tiff = Scan("scan --source TARVX380.ds --mode bw --dpi 150 --pages all --out " + Out("all.tif"));
     ASSERT_EQ(tiff.exitCode, 0u) << Describe(tiff);
     std::vector<Page> pages = ReadImage(Out("all.tif"));
     ASSERT_EQ(pages.size(), 4u) << tiff.out;
     for (const Page& p : pages) EXPECT_EQ(p.width, 648u);
     EXPECT_EQ(pages[0].height, 1500u);
     EXPECT_LT(pages[1].height, pages[0].height) << "the business card is shorter";
+    EXPECT_NE(tiff.out.find("page 4: 648 x"), std::string::npos) << tiff.out;
+
+    // The first page is the page a single scan gives.
+    ClientRun one = Scan("scan --source TARVX380.ds --mode bw --dpi 150 --out " + Out("one.png"));
+    ASSERT_EQ(one.exitCode, 0u) << Describe(one);
+    std::vector<Page> single = ReadImage(Out("one.png"));
+    ASSERT_EQ(single.size(), 1u);
+    EXPECT_TRUE(single[0].pixels == pages[0].pixels);
 
     ClientRun pdf = Scan("scan --source TARVX380.ds --mode bw --dpi 150 --pages all --out " + Out("all.pdf"));
     ASSERT_EQ(pdf.exitCode, 0u) << Describe(pdf);
@@ -217,6 +225,9 @@ TEST_F(ClientEndToEnd, ContinuousScanIntoOneTiffAndOnePdf)
     for (size_t i = 0; i < 4; ++i) {
         EXPECT_EQ(pdfPages[i].height, static_cast<long>(pages[i].height)) << "page " << i + 1;
         EXPECT_NEAR(pdfPages[i].mediaHeight, pages[i].height * 72.0 / 150, 0.01);
+        std::vector<uint8_t> bits;
+        ASSERT_TRUE(RunLengthDecode(pdfPages[i].stream.data(), pdfPages[i].stream.size(), bits));
+        EXPECT_TRUE(bits == pages[i].pixels) << "PDF page " << i + 1 << " is the TIFF page";
     }
 
     ClientRun two = Scan("scan --source TARVX380.ds --pages 2 --out " + Out("two.tif"));
