@@ -3,6 +3,7 @@
 namespace {
 
 const char kClass[] = "TxScanClientWindow";
+constexpr DWORD kIdleNudgeMs = 250;
 
 LRESULT CALLBACK WindowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) { return DefWindowProcA(hwnd, msg, wp, lp); }
 
@@ -27,6 +28,7 @@ ClientWindow::~ClientWindow()
 bool WaitForNotification(TwainSession& session, DWORD timeoutMs, TW_UINT16& notification)
 {
     const DWORD start = GetTickCount();
+    DWORD lastNudge = 0;
     for (;;) {
         if (TakeNotification(notification)) return true;
         MSG msg;
@@ -46,6 +48,13 @@ bool WaitForNotification(TwainSession& session, DWORD timeoutMs, TW_UINT16& noti
         }
         const DWORD elapsed = GetTickCount() - start;
         if (timeoutMs != INFINITE && elapsed >= timeoutMs) return false;
+        // A manager without callbacks answers notifications in the next
+        // MSG_PROCESSEVENT: make sure there is one now and then even when no
+        // window message comes.
+        if (elapsed / kIdleNudgeMs != lastNudge) {
+            lastNudge = elapsed / kIdleNudgeMs;
+            PostThreadMessageA(GetCurrentThreadId(), WM_NULL, 0, 0);
+        }
         const DWORD wait = timeoutMs == INFINITE ? 100 : (timeoutMs - elapsed < 100 ? timeoutMs - elapsed : 100);
         MsgWaitForMultipleObjects(0, nullptr, FALSE, wait, QS_ALLINPUT);
     }
