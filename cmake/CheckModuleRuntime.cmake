@@ -68,6 +68,7 @@ if(faults)
   file(REMOVE ${MODULE})
   message(FATAL_ERROR "${MODULE} links runtime code that leaks at every load:${faults}\n"
     "Module code uses Win32 threads, events and critical sections (std::mutex is fine), "
-    "::Sleep instead of std::this_thread, and no std::call_once, std::condition_variable, "
-    "std::thread or thread_local objects with destructors.")
+    "::Sleep instead of std::this_thread, and no std::condition_variable, std::thread "
+    "or thread_local objects with destructors. A shipped module whose link fails with "
+    "\"multiple definition of pthread_once\" has the same cause: run this check on its map.")
 endif()

@@ -8,20 +8,27 @@
 # POSIX threads layer for per-thread state, static guards and its own
 # bookkeeping, and that layer takes a TLS slot, a thread handle, an event and
 # a record per copy that it never frees. tx_shipped_module(<target>) therefore
-#  - links tx_module_runtime (common/runtime): per-thread storage and static
-#    guards on Win32 alone, and a clean-up when the module unloads;
+#  - links tx_module_runtime (common/runtime): per-thread storage, static
+#    guards and pthread_once on Win32 alone, and a clean-up when the module
+#    unloads (its TLS slot, every thread's values, the runtime's emergency
+#    exception pool);
 #  - writes a link map and checks it after every link: the build fails, and
 #    the module is removed, when it pulls in the runtime's own emulated TLS or
-#    static guards, or the threads layer's thread code (pthread_self,
-#    pthread_once, keys, condition waits, sleeps, std::thread, call_once,
-#    std::this_thread, thread_local with a destructor), naming the object and
-#    the symbol that asked for it;
+#    static guards, or the threads layer's thread code (pthread_self, keys,
+#    condition waits, sleeps: std::thread, std::this_thread,
+#    std::condition_variable, thread_local with a destructor), naming the
+#    object and the symbol that asked for it;
 #  - records the module for the soak test (tests/soak).
 # The tests and GoogleTest keep the posix model and std::thread.
 set(TX_CMAKE_DIR ${CMAKE_CURRENT_LIST_DIR})
 
 function(tx_shipped_module target)
   set_property(GLOBAL APPEND PROPERTY TX_SHIPPED_MODULES ${target})
+  tx_module_runtime_checked(${target})
+endfunction()
+
+# The runtime and the link-map check alone, for modules the tests build.
+function(tx_module_runtime_checked target)
   if(NOT MINGW)
     return()
   endif()

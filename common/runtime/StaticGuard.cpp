@@ -7,10 +7,12 @@
 // keep their bookkeeping in that layer's per-thread record, which takes a
 // TlsAlloc slot, a thread handle and an event per copy of the runtime the
 // first time it runs and never frees them. These take their place inside
-// each module we ship (should the module also pull in the layer's thread code
-// for something else, the link fails with "multiple definition of
-// pthread_once": the check in cmake/CheckModuleRuntime.cmake names what
-// pulled it once that is gone). One
+// each module we ship. Should a module also pull in the layer's thread code
+// for something else (std::thread, std::this_thread, a condition variable),
+// its link fails with "multiple definition of pthread_once"; the link map is
+// written all the same, and
+//   cmake -DMAP=<build>/<folder>/<target>.map -DMODULE=none -P cmake/CheckModuleRuntime.cmake
+// names the call that pulled the thread code in. One
 // module-wide lock, a slim reader/writer lock that needs no cleanup, owned by
 // the thread that runs an initialiser for as long as it runs, re-entered when
 // that initialiser reaches another function-local static.

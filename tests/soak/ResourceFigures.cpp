@@ -6,7 +6,6 @@
 #include "ResourceFigures.h"
 
 #include <windows.h>
-#include <winternl.h>
 
 #include <vector>
 
@@ -24,7 +23,7 @@ long FreeTlsSlots()
 
 // Handle values are multiples of four; the scan stops well above what a
 // test process opens.
-constexpr ULONG_PTR kHandleScanEnd = 0x40000;
+constexpr ULONG_PTR kHandleScanEnd = 0x10000;
 
 long Handles()
 {
@@ -56,12 +55,23 @@ static_assert(sizeof(GdiTableEntry) == 24, "GDI table entry");
 constexpr size_t kGdiTableEntries = 0x10000;
 constexpr size_t kPebGdiTableOffset = 0xF8;  // PEB.GdiSharedHandleTable, 64-bit
 
+const void* ProcessBlock()
+{
+#if defined(_MSC_VER)
+    return reinterpret_cast<const void*>(__readgsqword(0x60));
+#else
+    const void* peb;
+    __asm__("movq %%gs:0x60, %0" : "=r"(peb));
+    return peb;
+#endif
+}
+
 long GdiObjects()
 {
     DWORD n = GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS);
     if (n > 0)
         return static_cast<long>(n);
-    const BYTE* peb = reinterpret_cast<const BYTE*>(NtCurrentTeb()->ProcessEnvironmentBlock);
+    const BYTE* peb = reinterpret_cast<const BYTE*>(ProcessBlock());
     const GdiTableEntry* table = *reinterpret_cast<const GdiTableEntry* const*>(peb + kPebGdiTableOffset);
     if (!table)
         return 0;

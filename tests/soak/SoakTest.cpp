@@ -97,6 +97,30 @@ TEST(Soak, AModuleThatIsMissingFailsTheFirstCycle)
     EXPECT_NE(r.fault.find("cannot load"), std::string::npos) << r.fault;
 }
 
+// The module runtime's own pieces, each used on every cycle of a probe
+// module and on threads it starts: right results, nothing left behind.
+class RuntimeProbeWorkload : public ModuleWorkload {
+public:
+    std::string Cycle() override
+    {
+        HMODULE module = LoadLibraryA((ProgramFolder() + "runtime_probe.dll").c_str());
+        if (!module)
+            return "cannot load runtime_probe.dll";
+        auto work = reinterpret_cast<int (*)()>(GetProcAddress(module, "RuntimeWork"));
+        int result = work ? work() : -1;
+        FreeLibrary(module);
+        return result == 0 ? std::string() : "RuntimeWork gave " + std::to_string(result);
+    }
+};
+
+TEST(ModuleRuntime, ExceptionsStaticsOnceStreamsAndThreadLocalsLeaveNothing)
+{
+    RuntimeProbeWorkload probe;
+    const SoakResult r = RunSoak(probe, 100);
+    ASSERT_TRUE(r.fault.empty()) << r.fault;
+    EXPECT_EQ(Excess(r), "") << "before: " << Describe(r.before) << "\nafter:  " << Describe(r.after);
+}
+
 class ModuleSoak : public ::testing::TestWithParam<std::string> {};
 
 TEST_P(ModuleSoak, LoadUseUnloadLeavesTheProcessAsItWas)
