@@ -6,6 +6,9 @@
 #include "ResourceFigures.h"
 
 #include <windows.h>
+#if defined(_MSC_VER)
+#include <intrin.h>
+#endif
 
 #include <vector>
 
