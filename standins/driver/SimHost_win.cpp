@@ -70,9 +70,21 @@ std::vector<std::string> BundledPages()
     return names;
 }
 
+// The system's millisecond clock and sleep (Win32 rather than std::chrono and
+// std::this_thread, whose sleep goes through the POSIX threads layer).
+class TickClock : public Clock {
+public:
+    int64_t NowMs() override { return static_cast<int64_t>(GetTickCount64()); }
+    void SleepMs(int ms) override
+    {
+        if (ms > 0)
+            Sleep(static_cast<DWORD>(ms));
+    }
+};
+
 struct Host {
     WicPageLoader loader;
-    SteadyClock clock;
+    TickClock clock;
     ScannerDevice device{&loader, &clock};
 
     Host()
