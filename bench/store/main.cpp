@@ -71,7 +71,7 @@ double PlainLoop(const ScanSettings& s, uint64_t* bytes)
     LARGE_INTEGER t0, t1;
     QueryPerformanceCounter(&t0);
     int32_t width = 0, height = 0;
-    if (BeginScan(s, &width, &height) != 0)
+    if (BeginScan(s, 0, &width, &height) != 0)
         return -1;
     const int rowBytes = DeviceRowBytes();
     const int chunk = std::max<int>(1, kChunkBytes / rowBytes);

@@ -1,12 +1,20 @@
 #include "caps/CapValues.h"
 
-#include "device/ResolutionList.h"
-
 namespace {
 CapValues g_capValues;
 } // namespace
 
 CapValues& TheCapValues() { return g_capValues; }
+
+void AllowAllPixelTypes()
+{
+    for (bool& allowed : g_capValues.pixelTypeAllowed) allowed = true;
+}
+
+void EnableAllResolutions()
+{
+    for (bool& enabled : g_capValues.resolutionEnabled) enabled = true;
+}
 
 void ResetCapValuesAtOpen()
 {
@@ -16,6 +24,6 @@ void ResetCapValuesAtOpen()
     v.transferMechanism = defaults.transferMechanism;
     v.indicators = defaults.indicators;
     v.pixelFlavor = defaults.pixelFlavor;
-    for (bool& allowed : v.pixelTypeAllowed) allowed = true;
+    AllowAllPixelTypes();
     EnableAllResolutions();
 }

@@ -1,6 +1,8 @@
 // The module-wide list of resolutions the scanner supports: up to 12 positive
-// values in the device's order, each with an enabled flag that capability
-// negotiation may clear. Until the device has been asked it holds 300 alone.
+// values in the device's order. Until the device has been asked it holds 300
+// alone. Which entries an application still allows is negotiated and kept
+// with the other negotiated values (caps/CapValues); snapping takes it as a
+// parameter.
 #pragma once
 
 #include <cstdint>
@@ -8,10 +10,6 @@
 constexpr int kMaxResolutions = 12;
 constexpr int16_t kBuiltInResolution = 300;
 
-struct ResolutionEntry {
-    int16_t dpi;   // 0 ends the list
-    bool enabled;
-};
 
 // Replaces the list with the device's values (non-positive values and those
 // beyond the twelfth are ignored); an empty result restores the built-in list.
@@ -23,15 +21,12 @@ void ResetResolutionList();
 // True while the list is the built-in single entry.
 bool IsBuiltInResolutionList();
 
-// Number of entries, and entry i (0-based); out-of-range i gives {0, false}.
+// Number of entries, and entry i (0-based); out-of-range i gives 0.
 int ResolutionCount();
-ResolutionEntry ResolutionAt(int i);
+int16_t ResolutionAt(int i);
 
-// Enables or disables entry i; EnableAllResolutions clears every constraint.
-void SetResolutionEnabled(int i, bool enabled);
-void EnableAllResolutions();
-
-// The list entry closest to `requested`, the earlier entry winning ties; with
-// enabledOnly, disabled entries are skipped. With no qualifying entry, the
+// The list entry closest to `requested`, the earlier entry winning ties. With
+// `enabled` (one flag per entry, kMaxResolutions of them), entries whose flag
+// is clear are skipped; null means every entry. With no qualifying entry, the
 // first entry of the list.
-int16_t SnapResolution(int32_t requested, bool enabledOnly);
+int16_t SnapResolution(int32_t requested, const bool* enabled);

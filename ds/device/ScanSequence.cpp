@@ -11,8 +11,6 @@
 #include "device/UvLamp.h"
 #include "session/DataSourceApp.h"
 
-int32_t g_eopSensitivity = 0;
-
 namespace {
 
 constexpr uint16_t kPropBytesPerRow = 19;
@@ -59,12 +57,12 @@ uint32_t PaddedDeviceRowBytes()
     return g_scan.bytesPerRow > 0 ? (static_cast<uint32_t>(g_scan.bytesPerRow) + 3) / 4 * 4 : 0;
 }
 
-int BeginScan(const ScanSettings& settings, int32_t* width, int32_t* height)
+int BeginScan(const ScanSettings& settings, int32_t eopSensitivity, int32_t* width, int32_t* height)
 {
     const ScanSettings copy = StartCopy(settings);
 
     if (copy.DetectEOP != 0) {
-        int32_t sensitivity = g_eopSensitivity;
+        int32_t sensitivity = eopSensitivity;
         if (copy.AutoCrop != 0 && sensitivity < kAutoCropEopSensitivity)
             sensitivity = kAutoCropEopSensitivity;
         // A scanner without an adjustable sensitivity scans at its own.

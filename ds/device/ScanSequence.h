@@ -18,15 +18,14 @@ ScanPause SetScanPause(ScanPause pause);
 // Smallest end-of-page sensitivity used together with border removal.
 constexpr int32_t kAutoCropEopSensitivity = 33;
 
-// The end-of-page sensitivity (-100..100, default 0) that capability
-// negotiation sets; BeginScan sends it as property 60.
-extern int32_t g_eopSensitivity;
-
 // Starts the device scan: adjusts a copy of the settings (shadow, highlight,
-// gamma), sets the end-of-page sensitivity, sends the request, reads the
-// delivered size and bytes per row, and starts. 0 on success, 1 on failure.
-// width and height (optional) receive the size the device will deliver.
-int BeginScan(const ScanSettings& settings, int32_t* width = nullptr, int32_t* height = nullptr);
+// gamma), sends the end-of-page sensitivity (-100..100, negotiated by the
+// application; property 60) when the settings detect the end of the page,
+// sends the request, reads the delivered size and bytes per row, and starts.
+// 0 on success, 1 on failure. width and height (optional) receive the size the
+// device will deliver.
+int BeginScan(const ScanSettings& settings, int32_t eopSensitivity, int32_t* width = nullptr,
+              int32_t* height = nullptr);
 
 // Reads up to `rows` rows of `side` into buffer, which must hold rows rows
 // at the padded stride (PaddedDeviceRowBytes). Gives the rows read, -1 on a

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "caps/CapValues.h"
 #include "device/ScanRequest.h"
 #include "device/ScanSequence.h"
 #include "session/BusyGuard.h"
@@ -56,7 +57,7 @@ bool CScannerSource::StartSide()
 {
     if (!m_deviceStarted) {
         int32_t width = 0, height = 0;
-        g_scanStatus = BeginScan(m_settings, &width, &height);
+        g_scanStatus = BeginScan(m_settings, TheCapValues().eopSensitivity, &width, &height);
         if (g_scanStatus != kScanOk)
             return false;
         m_deviceStarted = true;

@@ -13,11 +13,6 @@ TW_UINT16 NotServedYet(Op op)
     return TheApp().Fail(TWCC_BUMMER);
 }
 
-bool IsQuery(TW_UINT16 msg)
-{
-    return msg == MSG_GET || msg == MSG_GETCURRENT || msg == MSG_GETDEFAULT || msg == MSG_QUERYSUPPORT;
-}
-
 } // namespace
 
 TW_UINT16 DsUserInterface(TW_IDENTITY*, TW_UINT16 msg, TW_MEMREF)
@@ -26,11 +21,6 @@ TW_UINT16 DsUserInterface(TW_IDENTITY*, TW_UINT16 msg, TW_MEMREF)
 }
 
 TW_UINT16 DsProcessEvent(TW_IDENTITY*, TW_UINT16, TW_MEMREF) { return NotServedYet(Op::ProcessEvent); }
-
-TW_UINT16 DsCapability(TW_IDENTITY*, TW_UINT16 msg, TW_MEMREF)
-{
-    return NotServedYet(IsQuery(msg) ? Op::CapabilityQuery : Op::CapabilityChange);
-}
 
 TW_UINT16 DsPendingXfers(TW_IDENTITY*, TW_UINT16 msg, TW_MEMREF)
 {

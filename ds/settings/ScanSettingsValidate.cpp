@@ -45,7 +45,7 @@ void ValidateScanSettings(ScanSettings* r)
 {
     if (r->ScanMode != kModeGray && r->ScanMode != kModeBlackWhite && r->ScanMode != kModeColor)
         r->ScanMode = kModeBlackWhite;
-    if (!IsBuiltInResolutionList()) r->DPI = SnapResolution(r->DPI, false);
+    if (!IsBuiltInResolutionList()) r->DPI = SnapResolution(r->DPI, nullptr);
     r->Duplex = 0;
     ReplaceOutside<int16_t>(r->Brightness, -100, 100, 0);
     ReplaceOutside<int16_t>(r->Contrast, -100, 100, 0);

@@ -58,7 +58,7 @@ TEST_F(ScanRequestTest, ColourDropoutInGreyAsksForColourCapture)
     ASSERT_EQ(SendScanRequest(&s), 0);
     EXPECT_EQ(DeviceValue(8), 2);
     EXPECT_EQ(DeviceValue(17), 1) << "sizing uses the draft capture";
-    ASSERT_EQ(BeginScan(s), 0);
+    ASSERT_EQ(BeginScan(s, 0), 0);
     EXPECT_EQ(DeviceValue(8), 2);
     EXPECT_EQ(DeviceValue(17), 0) << "the scan itself uses the full capture";
     EndScan();
@@ -94,13 +94,13 @@ TEST_F(ScanRequestTest, StartAdjustsShadowHighlightAndGamma)
 {
     ScanSettings s = Settings(kModeColor, 150);
     s.Shadow = 250; s.Highlight = 200; s.Gamma = 22;
-    ASSERT_EQ(BeginScan(s), 0);
+    ASSERT_EQ(BeginScan(s, 0), 0);
     EXPECT_EQ(DeviceValue(27), 250);
     EXPECT_EQ(DeviceValue(26), 251);
     EXPECT_FLOAT_EQ(DeviceFloat(25), 2.2f);
     EndScan();
     s.Shadow = 300; s.Highlight = 255;
-    ASSERT_EQ(BeginScan(s), 0);
+    ASSERT_EQ(BeginScan(s, 0), 0);
     EXPECT_EQ(DeviceValue(27), 254);
     EXPECT_EQ(DeviceValue(26), 255);
     EndScan();
@@ -111,16 +111,14 @@ TEST_F(ScanRequestTest, EndOfPageSensitivityIsSentOnlyWithDetection)
     ScanSettings s = Settings(kModeGray, 150);
     s.DetectEOP = 1;
     s.AutoCrop = 1;
-    ASSERT_EQ(BeginScan(s), 0);
+    ASSERT_EQ(BeginScan(s, 0), 0);
     EXPECT_EQ(DeviceValue(60), 33) << "border removal needs at least 33";
     EndScan();
-    g_eopSensitivity = 70;
-    ASSERT_EQ(BeginScan(s), 0);
+    ASSERT_EQ(BeginScan(s, 70), 0);
     EXPECT_EQ(DeviceValue(60), 70);
     EndScan();
-    g_eopSensitivity = -20;
     s.DetectEOP = 0;
-    ASSERT_EQ(BeginScan(s), 0);
+    ASSERT_EQ(BeginScan(s, -20), 0);
     EXPECT_EQ(DeviceValue(60), 70) << "no detection: the property is left alone";
     EndScan();
 }

@@ -30,7 +30,7 @@ TEST_F(ScanSequenceTest, RowsOf2550BytesAreWidenedTo2552)
     ScanSettings s = Settings(kModeGray, 600);
     s.Right = 425;   // 2550 pixels
     s.Bottom = 10;   // 60 rows
-    ASSERT_EQ(BeginScan(s), 0);
+    ASSERT_EQ(BeginScan(s, 0), 0);
     ASSERT_EQ(DeviceRowBytes(), 2550);
     ASSERT_EQ(PaddedDeviceRowBytes(), 2552u);
     std::vector<uint8_t> widened(60 * 2552, 0xEE);
@@ -40,7 +40,7 @@ TEST_F(ScanSequenceTest, RowsOf2550BytesAreWidenedTo2552)
     EndScan();
 
     // The same frame again, straight from the driver: the bytes must match.
-    ASSERT_EQ(BeginScan(s), 0);
+    ASSERT_EQ(BeginScan(s, 0), 0);
     std::vector<uint8_t> raw(60 * 2550);
     int got = 0, delivered = 0;
     while (got < 60) {
@@ -60,7 +60,7 @@ TEST_F(ScanSequenceTest, EndOfSheetWithDetectionEndsThePageEarly)
     ScanSettings s = Settings(kModeGray, 150);
     s.DetectEOP = 1;
     int32_t width = 0, height = 0;
-    ASSERT_EQ(BeginScan(s, &width, &height), 0);
+    ASSERT_EQ(BeginScan(s, 0, &width, &height), 0);
     std::vector<uint8_t> buffer(static_cast<size_t>(PaddedDeviceRowBytes()) * height);
     int total = 0;
     bool eop = false;
@@ -81,7 +81,7 @@ TEST_F(ScanSequenceTest, EndOfSheetWithoutDetectionIsAFailure)
     UsePage("04-short-sheet.png");
     ScanSettings s = Settings(kModeGray, 150);
     int32_t width = 0, height = 0;
-    ASSERT_EQ(BeginScan(s, &width, &height), 0);
+    ASSERT_EQ(BeginScan(s, 0, &width, &height), 0);
     std::vector<uint8_t> buffer(static_cast<size_t>(PaddedDeviceRowBytes()) * height);
     bool eop = false;
     EXPECT_EQ(ReadScanRows(buffer.data(), height, &eop, 0), -1);
@@ -92,7 +92,7 @@ TEST_F(ScanSequenceTest, SlowDeviceIsWaitedForAndBadSidesRefused)
     Sim("Faults", "NoDataReads", "5");
     ScanSettings s = Settings(kModeGray, 150);
     s.Bottom = 100;
-    ASSERT_EQ(BeginScan(s), 0);
+    ASSERT_EQ(BeginScan(s, 0), 0);
     std::vector<uint8_t> buffer(PaddedDeviceRowBytes() * 150);
     bool eop = false;
     static unsigned long waited;
@@ -113,7 +113,7 @@ TEST_F(ScanSequenceTest, EndScanEjectsOnceAndLightsTheLamp)
     const int out = SimStatus("SheetsOut");
     const uint16_t savedOnTime = TheApp().m_settings.UVOnTime;
     TheApp().m_settings.UVOnTime = 2000;
-    ASSERT_EQ(BeginScan(s), 0);
+    ASSERT_EQ(BeginScan(s, 0), 0);
     EXPECT_TRUE(IsScanStarted());
     EndScan();
     EXPECT_FALSE(IsScanStarted());

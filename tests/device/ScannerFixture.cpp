@@ -39,7 +39,6 @@ void ScannerTest::SetUp()
     ASSERT_EQ(TheScanner().OpenInterface("Tarvex380"), 0);
     ForgetUvLampPresence();
     g_scanStatus = kScanOk;
-    g_eopSensitivity = 0;
 }
 
 void ScannerTest::TearDown()
