@@ -115,7 +115,7 @@ TW_UINT16 OpenDs(TW_IDENTITY* origin, TW_IDENTITY* dsIdentity)
     MakeSectionName(app.m_appIdentity, app.m_sectionName);
     LoadScanSettings(app.m_sectionName, nullptr);
 
-    app.m_twainState = kStateOpen;
+    MoveState(Op::OpenDs);
     app.m_pendingXfers = 0;
     return TWRC_SUCCESS;
 }
@@ -143,7 +143,7 @@ TW_UINT16 CloseDs()
     }
     FreeDriver();
     app.RestoreFiles();
-    app.m_twainState = kStateLoaded;
+    MoveState(Op::CloseDs);
     return TWRC_SUCCESS;
 }
 

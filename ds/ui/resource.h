@@ -22,3 +22,8 @@
 // Progress dialog controls (Cancel is IDCANCEL, 2).
 #define IDC_PROGRESS_BAR 1110
 #define IDC_THUMBNAIL_FRAME 1111
+
+// Continue-scan dialog (Finish is IDCANCEL; the unreachable OK is IDOK).
+#define IDD_CONTINUE_SCAN 333
+#define IDC_CONTINUE_TEXT 1170
+#define IDC_CONTINUE_COUNTDOWN 1171

@@ -43,7 +43,48 @@ SourceHarness::SourceHarness(const char* productName)
     std::snprintf(m_app.ProductName, sizeof m_app.ProductName, "%s", productName);
 }
 
-SourceHarness::~SourceHarness() { Unload(); }
+SourceHarness::~SourceHarness()
+{
+    Unload();
+    if (m_window) DestroyWindow(m_window);
+}
+
+HWND SourceHarness::AppWindow()
+{
+    if (m_window && IsWindow(m_window)) return m_window;
+    m_window = CreateWindowExA(0, "STATIC", "Harness application", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 10, 10, 320,
+                               200, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
+    if (m_window) SetForegroundWindow(m_window);
+    return m_window;
+}
+
+TW_UINT16 SourceHarness::ProcessEvent(MSG* message)
+{
+    TW_EVENT event{message, 0xFFFF};
+    return Call(DG_CONTROL, DAT_EVENT, MSG_PROCESSEVENT, &event);
+}
+
+int SourceHarness::PumpEvents(DWORD ms, const std::function<bool()>& done)
+{
+    static const UINT wakeUp = RegisterWindowMessageA("Tarvex380");
+    const DWORD start = GetTickCount();
+    int taken = 0;
+    for (;;) {
+        MSG msg;
+        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+            ++taken;
+            if (msg.message == wakeUp) ++m_wakeUps;
+            if (ProcessEvent(&msg) != TWRC_DSEVENT) {
+                TranslateMessage(&msg);
+                DispatchMessageA(&msg);
+            }
+            if (done && done()) return taken;
+        }
+        if (done && done()) return taken;
+        if (GetTickCount() - start >= ms) return taken;
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
+    }
+}
 
 bool SourceHarness::Load(const char* path)
 {

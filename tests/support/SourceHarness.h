@@ -6,6 +6,7 @@
 
 #include <windows.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -41,6 +42,20 @@ public:
     static const std::vector<TW_UINT16>& Notifications();
     static void ClearRecords();
 
+    // The application's message loop: takes every waiting message of this
+    // thread, hands it to the source through MSG_PROCESSEVENT and dispatches
+    // it unless the source consumed it; until `done` holds or `ms` have passed
+    // (with no `done`, until the queue is empty). Gives the messages taken.
+    int PumpEvents(DWORD ms = 0, const std::function<bool()>& done = {});
+    // One message through MSG_PROCESSEVENT.
+    TW_UINT16 ProcessEvent(MSG* message);
+    // The wake-up messages ("Tarvex380") the loop has taken.
+    int WakeUpsSeen() const { return m_wakeUps; }
+
+    // A visible top-level window of the application, made on first use, to
+    // hand over as hParent.
+    HWND AppWindow();
+
     // Describes the last failure for an assertion message: return code,
     // condition code.
     std::string Describe(TW_UINT16 rc);
@@ -49,6 +64,8 @@ private:
     HMODULE m_module = nullptr;
     DSENTRYPROC m_entry = nullptr;
     TW_IDENTITY m_app{};
+    HWND m_window = nullptr;
+    int m_wakeUps = 0;
 };
 
 // A condition code is read through DAT_STATUS after a failing call, so that
