@@ -4,7 +4,7 @@ set -euo pipefail
 
 ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 BUILD="${TX_BUILD_DIR:-$ROOT/build}"
-PACKAGES="cmake make mingw-w64 g++-mingw-w64-x86-64-posix mingw-w64-tools wine64 wine xvfb xauth googletest imagemagick"
+PACKAGES="cmake make mingw-w64 g++-mingw-w64-x86-64-posix mingw-w64-tools wine64 wine xvfb xauth googletest imagemagick poppler-utils"
 
 # Installs whatever of the named packages is missing (root or sudo).
 ensure_packages() {
@@ -16,8 +16,29 @@ ensure_packages() {
   echo "== installing:$missing"
   local sudo=""
   [ "$(id -u)" -ne 0 ] && sudo="sudo"
-  $sudo apt-get update -q
-  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -q $missing
+  # A mirror that is syncing makes `apt-get update` fail for one index while
+  # the packages needed would still install: go on, and fail only when an
+  # install does.
+  if ! $sudo apt-get update -q; then
+    echo "== apt-get update reported an error (one index may be out of reach); installing anyway"
+  fi
+  if ! DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -q $missing; then
+    local still=""
+    for p in $missing; do
+      dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "ok installed" || still="$still $p"
+    done
+    echo "error: these packages could not be installed:${still:- (see the messages of apt-get above)}" >&2
+    echo "       check the network and the package sources, then run this command again." >&2
+    exit 1
+  fi
+}
+
+# Builds only the named targets (and what they need).
+build_targets() {
+  echo "== building $* in $BUILD"
+  cmake -S "$ROOT" -B "$BUILD" -DCMAKE_TOOLCHAIN_FILE="$ROOT/cmake/toolchain-mingw64.cmake" \
+        -DCMAKE_BUILD_TYPE=Release >/dev/null
+  cmake --build "$BUILD" -j"$(nproc)" --target "$@"
 }
 
 build_project() {

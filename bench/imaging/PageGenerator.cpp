@@ -139,8 +139,12 @@ vz::Image GenerateSheet(const PageSpec& params, int widthInches100, int heightIn
 }
 
 GeneratedPage GeneratePage(const PageSpec& params) {
+    return PlaceOnBacking(GenerateSheet(params, 850, 1100), params);
+}
+
+GeneratedPage PlaceOnBacking(const vz::Image& upright, const PageSpec& params) {
     GeneratedPage out;
-    vz::Image sheet = vz::RotateQuarter(GenerateSheet(params, 850, 1100), params.quarterTurns);
+    vz::Image sheet = vz::RotateQuarter(upright, params.quarterTurns);
     out.uprightTurn = (4 - params.quarterTurns % 4) % 4;
     // The sheet lies centred on a background with 0.4 inch all round, turned
     // about the centre by the skew; the backing is near black with noise.

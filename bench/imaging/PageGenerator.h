@@ -27,6 +27,10 @@ struct GeneratedPage {
 
 GeneratedPage GeneratePage(const PageSpec& params);
 
+// An upright 24-bit sheet turned by params.quarterTurns and skewed by
+// params.skewDegrees on the dark backing, as GeneratePage does with its own.
+GeneratedPage PlaceOnBacking(const vz::Image& upright, const PageSpec& params);
+
 // The sheet alone, upright, without skew or background (for the tests of
 // dropout and binarisation too).
 vz::Image GenerateSheet(const PageSpec& params, int widthInches100, int heightInches100);

@@ -12,6 +12,10 @@ class DeviceValueStore {
 public:
     virtual ~DeviceValueStore() = default;
 
+    // True when the service lists a device whose description equals
+    // `deviceName` (letter case ignored).
+    virtual bool HasDevice(const char* deviceName) = 0;
+
     // Reads a value of the device whose description equals `deviceName`
     // (letter case ignored): a double word as it is, a string converted to an
     // integer. False when the service, the device or the value is unavailable.

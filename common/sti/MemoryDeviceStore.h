@@ -16,6 +16,7 @@ public:
     // Stores a value as text, the way an installation may have left it.
     void PutString(const char* deviceName, const char* valueName, const char* text);
 
+    bool HasDevice(const char* deviceName) override { return Has(deviceName); }
     bool Read(const char* deviceName, const char* valueName, int32_t* value) override;
     bool Write(const char* deviceName, const char* valueName, uint32_t value) override;
 

@@ -61,6 +61,8 @@ private:
 
 class StillImageStore : public DeviceValueStore {
 public:
+    bool HasDevice(const char* deviceName) override { return StiDevice(deviceName).Found(); }
+
     bool Read(const char* deviceName, const char* valueName, int32_t* value) override
     {
         StiDevice device(deviceName);

@@ -5,7 +5,7 @@
 
 #include "caps/CapRules.h"
 #include "caps/CustomCaps.h"
-#include "settings/ImagingQuery.h"
+#include "imaging/ImagingQuery.h"
 
 using namespace caprules;
 

@@ -18,7 +18,7 @@ int32_t StartAcquisition()
 {
     CDataSourceApp& app = TheApp();
     if (!WaitScannerReady()) return kAcquisitionScannerNotReady;
-    app.m_settings.DPI = SnapResolution(app.m_settings.DPI, true);
+    app.m_settings.DPI = SnapResolution(app.m_settings.DPI, TheCapValues().resolutionEnabled);
     if (RefusesContinuousScan(app.m_appIdentity) || TheCapValues().transferCount != -1)
         app.m_settings.ContinuousScan = 0;
 

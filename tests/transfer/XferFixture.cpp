@@ -187,7 +187,7 @@ PageRows XferTest::Reference(const ScanSettings& settings)
     tx::ScannerLibrary& scanner = TheScanner();
     if (!scanner.Load() || scanner.OpenInterface() != 0) return page;
     int32_t width = 0, height = 0;
-    if (BeginScan(settings, &width, &height) == 0) {
+    if (BeginScan(settings, 0, &width, &height) == 0) {
         page.width = static_cast<uint32_t>(width);
         page.bits = ScanBitsPerPixel(settings);
         page.rowBytes = PaddedDeviceRowBytes();

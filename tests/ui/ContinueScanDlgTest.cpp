@@ -78,7 +78,10 @@ TEST_F(ContinueScanDlgTest, ShowsItsTextsAndKeepsOkOutOfReach)
 {
     std::string title, finish, prompt, countdown;
     bool okUsable = true;
+    bool looked = false;
     DialogDriver look(IDC_CONTINUE_TEXT, [&](HWND dialog) {
+        if (looked) return false;   // the pause below pumps this timer again
+        looked = true;
         char text[64] = {};
         GetWindowTextA(dialog, text, sizeof text);
         title = text;

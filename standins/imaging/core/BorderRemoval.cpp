@@ -14,17 +14,16 @@ namespace {
 // The skew is measured on a map of about this resolution, dots per inch.
 constexpr int kSkewMapDpi = 150;
 
-SkewResult SkewOf(const Image& grey, const std::vector<uint8_t>& background) {
-    uint8_t paper = PaperLevel(grey, background);
-    InkMap map = BuildInkMap(grey, background, ReductionFor(grey.yres, kSkewMapDpi), paper, Outline::Add);
+SkewResult SkewOf(const Image& image, const Background& background, uint8_t paper) {
+    InkMap map = BuildInkMap(image, background, ReductionFor(image.yres, kSkewMapDpi), paper, Outline::Add);
     return FindSkew(map);
 }
 
 }  // namespace
 
 SkewResult MeasurePageSkew(const Image& image, int backgroundLevel) {
-    Image grey = ToGrey(image);
-    return SkewOf(grey, FindBackground(grey, backgroundLevel));
+    Background background = FindBackground(image, backgroundLevel);
+    return SkewOf(image, background, PaperLevel(image, background));
 }
 
 Status RemoveBorder(Image& image, const BorderOptions& options, BorderReport* report) {
@@ -36,29 +35,25 @@ Status RemoveBorder(Image& image, const BorderOptions& options, BorderReport* re
     out.box = Box{0, 0, image.width, image.height};
     if (!options.deskew && !options.crop) return Status::Ok;
 
-    Image grey = ToGrey(image);
-    std::vector<uint8_t> background = FindBackground(grey, options.backgroundLevel);
+    Background background = FindBackground(image, options.backgroundLevel);
 
     double undone = 0.0;  // degrees the image was turned by
     uint8_t paper = 255;
     if (options.deskew) {
-        SkewResult skew = SkewOf(grey, background);
+        paper = PaperLevel(image, background);
+        SkewResult skew = SkewOf(image, background, paper);
         out.skewFound = skew.found;
         if (skew.found && std::fabs(skew.degrees) >= kMinCorrectedSkew) {
             out.skewDegrees = skew.degrees;
             bool darkCorners = options.crop && BackgroundFraction(background) >= kMinBackgroundFraction;
-            paper = PaperLevel(grey, background);
             undone = -skew.degrees;
             image = RotateByAngle(image, undone, darkCorners ? 0 : paper);
-            if (options.crop) {
-                grey = ToGrey(image);
-                background = FindBackground(grey, options.backgroundLevel);
-            }
+            if (options.crop) background = FindBackground(image, options.backgroundLevel);
         }
     }
 
     if (options.crop) {
-        Box box = PageBoxFromMask(background, image.width, image.height, MinPagePixels(image.xres));
+        Box box = PageBoxOf(background, MinPagePixels(image.xres));
         const int margin = std::max(-kMaxSide, std::min(kMaxSide, options.margin));
         int x0 = box.x - margin, y0 = box.y - margin;
         int x1 = box.x + box.w + margin, y1 = box.y + box.h + margin;

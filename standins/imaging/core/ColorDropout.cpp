@@ -148,8 +148,7 @@ Status DropColor(Image& image, const DropoutOptions& o) {
             if (c.sat >= fringeSat && InWindow(c.hue, lo, hi)) grown[i] = 1;
         }
     }
-    std::vector<uint8_t> none;
-    const uint8_t paper = PaperLevel(grey, none);
+    const uint8_t paper = PaperLevel(grey, Background());
     for (int y = 0; y < h; ++y) {
         uint8_t* g = grey.row(y);
         const uint8_t* m = grown.data() + static_cast<size_t>(y) * w;

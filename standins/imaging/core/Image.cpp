@@ -35,6 +35,19 @@ Image ToGrey(const Image& src) {
     return out;
 }
 
+const uint8_t* GreyRow(const Image& src, int y, std::vector<uint8_t>& scratch) {
+    if (src.bpp == 8) return src.row(y);
+    scratch.resize(static_cast<size_t>(src.width));
+    const uint8_t* s = src.row(y);
+    uint8_t* d = scratch.data();
+    if (src.bpp == 24) {
+        for (int x = 0; x < src.width; ++x, s += 3) d[x] = Luma(s[0], s[1], s[2]);
+    } else {
+        for (int x = 0; x < src.width; ++x) d[x] = ((s[x >> 3] >> (7 - (x & 7))) & 1) ? 255 : 0;
+    }
+    return d;
+}
+
 Image GreyToBinary(const Image& grey, int threshold) {
     Image out;
     MakeImage(out, grey.width, grey.height, 1, grey.xres, grey.yres);

@@ -50,6 +50,9 @@ inline uint8_t Luma(uint8_t r, uint8_t g, uint8_t b) {
 
 // Any depth to 8-bit grey (1 bit: 0 or 255).
 Image ToGrey(const Image& src);
+// Row y of any depth as grey: the row itself for 8 bits, else converted
+// into `scratch` (resized to the width).
+const uint8_t* GreyRow(const Image& src, int y, std::vector<uint8_t>& scratch);
 // Grey to 1 bit: a pixel below `threshold` becomes black.
 Image GreyToBinary(const Image& grey, int threshold);
 // Any depth to 24-bit colour.

@@ -8,6 +8,7 @@
 #pragma once
 
 #include "Image.h"
+#include "PageBox.h"
 
 #include <vector>
 
@@ -33,8 +34,9 @@ enum class Outline {
     Clear,  // cleared: the sheet's edge shading is no print
 };
 
-// `background` may be empty (no scanner background known).
-InkMap BuildInkMap(const Image& grey, const std::vector<uint8_t>& background, int reduction,
+// From an image of any depth, read once at its own depth (a 1-bit row a
+// byte at a time, skipping bytes of paper). `background` may be unknown.
+InkMap BuildInkMap(const Image& image, const Background& background, int reduction,
                    uint8_t paper, Outline outline);
 
 // A further OR reduction by 2.

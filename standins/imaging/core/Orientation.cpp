@@ -20,6 +20,9 @@ constexpr size_t kMinInkCells = 300;
 // Residual skew, degrees, above which the map is straightened first: beyond
 // it a line of print drifts by more than a stroke width across a column.
 constexpr double kMaxTolerableSkew = 0.25;
+// The skew search may stop at this step, degrees: well inside the tolerable
+// skew, and half the trials of a search for a deskew.
+constexpr double kOrientationSkewStep = 0.1;
 // A row belongs to a text line when its ink count exceeds this fraction of
 // the fullest row of the page.
 constexpr double kLineRowFraction = 0.04;
@@ -162,19 +165,18 @@ double UpDownConfidence(const InkMap& m) {
 OrientationResult DetectOrientation(const Image& image, int backgroundLevel) {
     OrientationResult result;
     if (image.empty()) return result;
-    Image grey = ToGrey(image);
-    std::vector<uint8_t> background = FindBackground(grey, backgroundLevel);
-    uint8_t paper = PaperLevel(grey, background);
-    InkMap map = BuildInkMap(grey, background, ReductionFor(grey.yres, kOrientationMapDpi), paper,
+    Background background = FindBackground(image, backgroundLevel);
+    uint8_t paper = PaperLevel(image, background);
+    InkMap map = BuildInkMap(image, background, ReductionFor(image.yres, kOrientationMapDpi), paper,
                              Outline::Clear);
     if (map.count < kMinInkCells) return result;
 
     // Take out any skew, measured along whichever direction the lines run.
-    SkewResult along = FindSkew(map);
-    SkewResult across = FindSkew(TurnInkMap(map, 1));
+    SkewResult along = FindSkew(map, kOrientationSkewStep);
+    SkewResult across = FindSkew(TurnInkMap(map, 1), kOrientationSkewStep);
     const SkewResult& skew = across.found && across.confidence > along.confidence ? across : along;
     if (skew.found && std::fabs(skew.degrees) > kMaxTolerableSkew) map = RotateMap(map, -skew.degrees);
-    RemoveRules(map, std::max(8, static_cast<int>(grey.yres * kMinRuleInches) / map.reduction));
+    RemoveRules(map, std::max(8, static_cast<int>(image.yres * kMinRuleInches) / map.reduction));
     if (map.count < kMinInkCells) return result;
 
     double rows = Unevenness(RowProfile(map));

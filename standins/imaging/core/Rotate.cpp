@@ -1,6 +1,8 @@
 // Quarter turns and bilinear rotation (see Rotate.h).
 #include "Rotate.h"
 
+#include "RotateBinary.h"
+
 #include <cmath>
 #include <algorithm>
 #include <cstring>
@@ -32,7 +34,24 @@ void TurnPixels(const Image& src, Image& dst, int turns) {
     }
 }
 
-// Bilinear resampling of 1- or 3-channel rows.
+// One output pixel from its four source neighbours, 8-bit weights.
+template <int N>
+inline void Mix(uint8_t* d, const uint8_t* p00, const uint8_t* p01, const uint8_t* p10, const uint8_t* p11,
+                uint32_t ax, uint32_t ay) {
+    // a * (256 - t) + b * t written as 256 a + t (b - a): the same value
+    // with one multiplication.
+    const int32_t tx = static_cast<int32_t>(ax), ty = static_cast<int32_t>(ay);
+    for (int k = 0; k < N; ++k) {
+        const int32_t top = (p00[k] << 8) + tx * (p01[k] - p00[k]);
+        const int32_t bottom = (p10[k] << 8) + tx * (p11[k] - p10[k]);
+        d[k] = static_cast<uint8_t>(((top << 8) + ty * (bottom - top) + 32768) >> 16);
+    }
+}
+
+// Bilinear resampling of 1- or 3-channel rows. Along an output row the
+// source position moves on a straight line, so the pixels whose four source
+// neighbours all lie inside the source (nearly all of them) form one run;
+// the run takes a loop without checks, the ends mix in the fill.
 template <int N>
 void Resample(const Image& src, Image& dst, double radians, uint8_t fill) {
     const int w = src.width, h = src.height;
@@ -41,45 +60,61 @@ void Resample(const Image& src, Image& dst, double radians, uint8_t fill) {
     const int64_t kOne = 65536;
     const int64_t stepX = static_cast<int64_t>(std::llround(c * kOne));
     const int64_t stepY = static_cast<int64_t>(std::llround(-s * kOne));
-    for (int yo = 0; yo < h; ++yo) {
-        double dy = yo - cy, dx = -cx;
-        int64_t fx = static_cast<int64_t>(std::llround((dx * c + dy * s + cx) * kOne));
-        int64_t fy = static_cast<int64_t>(std::llround((-dx * s + dy * c + cy) * kOne));
-        uint8_t* d = dst.row(yo);
-        for (int xo = 0; xo < w; ++xo, fx += stepX, fy += stepY, d += N) {
-            int64_t ix = fx >> 16, iy = fy >> 16;
-            if (ix < -1 || iy < -1 || ix >= w || iy >= h) {
-                std::memset(d, fill, N);
-                continue;
-            }
-            uint32_t ax = static_cast<uint32_t>(fx & 0xFFFF) >> 8;  // 8-bit weights
-            uint32_t ay = static_cast<uint32_t>(fy & 0xFFFF) >> 8;
-            bool inside = ix >= 0 && iy >= 0 && ix + 1 < w && iy + 1 < h;
-            const uint8_t* p00 = nullptr;
-            uint8_t fillPx[N];
-            std::memset(fillPx, fill, N);
-            const uint8_t *p01, *p10, *p11;
-            if (inside) {
-                p00 = src.row(static_cast<int>(iy)) + ix * N;
-                p01 = p00 + N;
-                p10 = p00 + src.stride;
-                p11 = p10 + N;
-            } else {
-                auto at = [&](int64_t x, int64_t y) -> const uint8_t* {
-                    if (x < 0 || y < 0 || x >= w || y >= h) return fillPx;
-                    return src.row(static_cast<int>(y)) + x * N;
-                };
-                p00 = at(ix, iy);
-                p01 = at(ix + 1, iy);
-                p10 = at(ix, iy + 1);
-                p11 = at(ix + 1, iy + 1);
-            }
-            for (int k = 0; k < N; ++k) {
-                uint32_t top = p00[k] * (256 - ax) + p01[k] * ax;
-                uint32_t bottom = p10[k] * (256 - ax) + p11[k] * ax;
-                d[k] = static_cast<uint8_t>((top * (256 - ay) + bottom * ay + 32768) >> 16);
-            }
+    const size_t stride = src.stride;
+    const uint8_t* base = src.pixels.data();
+    uint8_t fillPx[N];
+    std::memset(fillPx, fill, N);
+    auto inside = [&](int64_t fx, int64_t fy) {
+        return static_cast<uint64_t>(fx >> 16) < static_cast<uint64_t>(w - 1) &&
+               static_cast<uint64_t>(fy >> 16) < static_cast<uint64_t>(h - 1);
+    };
+    // Any pixel, with the fill for neighbours outside the source.
+    auto edgePixel = [&](uint8_t* d, int64_t fx, int64_t fy) {
+        const int64_t ix = fx >> 16, iy = fy >> 16;
+        if (ix < -1 || iy < -1 || ix >= w || iy >= h) {
+            std::memcpy(d, fillPx, N);
+            return;
         }
+        auto at = [&](int64_t x, int64_t y) -> const uint8_t* {
+            if (x < 0 || y < 0 || x >= w || y >= h) return fillPx;
+            return src.row(static_cast<int>(y)) + x * N;
+        };
+        Mix<N>(d, at(ix, iy), at(ix + 1, iy), at(ix, iy + 1), at(ix + 1, iy + 1),
+               static_cast<uint32_t>(fx & 0xFFFF) >> 8, static_cast<uint32_t>(fy & 0xFFFF) >> 8);
+    };
+    for (int yo = 0; yo < h; ++yo) {
+        const double dy = yo - cy, dx = -cx;
+        const int64_t fx0 = static_cast<int64_t>(std::llround((dx * c + dy * s + cx) * kOne));
+        const int64_t fy0 = static_cast<int64_t>(std::llround((-dx * s + dy * c + cy) * kOne));
+        // The inside run [lo, hi): estimated, then trimmed until both ends
+        // are inside (inside positions along a line are one run).
+        double lo = 0.0, hi = w;
+        auto limit = [&](int64_t f0, int64_t step, int64_t top) {  // 0 <= f0 + x * step < top
+            if (step == 0) {
+                if (f0 < 0 || f0 >= top) { lo = 1.0; hi = 0.0; }
+                return;
+            }
+            double a = -static_cast<double>(f0) / step, b = static_cast<double>(top - f0) / step;
+            if (a > b) std::swap(a, b);
+            lo = std::max(lo, std::floor(a));
+            hi = std::min(hi, std::ceil(b) + 1.0);
+        };
+        limit(fx0, stepX, static_cast<int64_t>(w - 1) << 16);
+        limit(fy0, stepY, static_cast<int64_t>(h - 1) << 16);
+        int runLo = static_cast<int>(std::max(0.0, std::min(lo, static_cast<double>(w))));
+        int runHi = static_cast<int>(std::max(static_cast<double>(runLo), std::min(hi, static_cast<double>(w))));
+        while (runLo < runHi && !inside(fx0 + runLo * stepX, fy0 + runLo * stepY)) ++runLo;
+        while (runHi > runLo && !inside(fx0 + (runHi - 1) * stepX, fy0 + (runHi - 1) * stepY)) --runHi;
+        uint8_t* d = dst.row(yo);
+        int64_t fx = fx0, fy = fy0;
+        int xo = 0;
+        for (; xo < runLo; ++xo, fx += stepX, fy += stepY) edgePixel(d + xo * N, fx, fy);
+        for (; xo < runHi; ++xo, fx += stepX, fy += stepY) {
+            const uint8_t* p00 = base + static_cast<size_t>(fy >> 16) * stride + static_cast<size_t>(fx >> 16) * N;
+            Mix<N>(d + xo * N, p00, p00 + N, p00 + stride, p00 + stride + N,
+                   static_cast<uint32_t>(fx & 0xFFFF) >> 8, static_cast<uint32_t>(fy & 0xFFFF) >> 8);
+        }
+        for (; xo < w; ++xo, fx += stepX, fy += stepY) edgePixel(d + xo * N, fx, fy);
     }
 }
 
@@ -146,7 +181,7 @@ Image RotateQuarter(const Image& src, int turns) {
 
 Image RotateByAngle(const Image& src, double degrees, uint8_t fill) {
     if (src.empty() || degrees == 0.0) return src;
-    if (src.bpp == 1) return GreyToBinary(RotateByAngle(ToGrey(src), degrees, fill), 128);
+    if (src.bpp == 1) return RotateBinaryByShear(src, degrees, fill);
     Image dst;
     MakeImage(dst, src.width, src.height, src.bpp, src.xres, src.yres);
     const double radians = degrees * 3.14159265358979323846 / 180.0;

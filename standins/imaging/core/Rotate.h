@@ -6,7 +6,8 @@
 // fixed point, stepping the source position incrementally along each row, so
 // a 300-dpi page costs a few multiply-adds per channel and pixel. Output keeps
 // the input's size; source positions outside the image take the fill value.
-// A 1-bit image is rotated as grey and thresholded at mid-grey again.
+// A 1-bit image is rotated by three shears on its packed rows
+// (RotateBinary.h).
 #pragma once
 
 #include "Image.h"

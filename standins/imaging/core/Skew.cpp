@@ -16,8 +16,6 @@ constexpr double kMinSweepContrast = 0.05;
 // Sweep step on the coarse map, degrees: text lines of about a fifth of an
 // inch stay apart on a 75-dpi map while the shear error is below half a step.
 constexpr double kSweepStep = 0.5;
-// The search stops halving its step below this, degrees.
-constexpr double kFinestStep = 0.02;
 
 const double kDegree = 3.14159265358979323846 / 180.0;
 
@@ -83,7 +81,7 @@ private:
 
 }  // namespace
 
-SkewResult FindSkew(const InkMap& fine) {
+SkewResult FindSkew(const InkMap& fine, double finestStep) {
     SkewResult result;
     if (fine.count < kMinInkCells || fine.w < 8 || fine.h < 8) return result;
 
@@ -114,7 +112,7 @@ SkewResult FindSkew(const InkMap& fine) {
         right = search.Score(centre + step);
         if (left > centreScore && left >= right) { centre -= step; centreScore = left; continue; }
         if (right > centreScore) { centre += step; centreScore = right; continue; }
-        if (step <= kFinestStep) break;
+        if (step <= finestStep) break;
         step *= 0.5;
     }
     // Parabola through (centre - step, centre, centre + step).

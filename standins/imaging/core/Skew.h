@@ -25,7 +25,11 @@ struct SkewResult {
     bool found = false;       // false: too little print to tell; degrees is 0
 };
 
-// `fine` is an ink map of about 150 dpi (see BuildInkMap).
-SkewResult FindSkew(const InkMap& fine);
+// The search for a deskew stops halving its step below this, degrees.
+constexpr double kFinestSkewStep = 0.02;
+
+// `fine` is an ink map of about 150 dpi (see BuildInkMap); the search
+// stops once its step is at most `finestStep` degrees.
+SkewResult FindSkew(const InkMap& fine, double finestStep = kFinestSkewStep);
 
 }  // namespace vz
