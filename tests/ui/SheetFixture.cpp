@@ -4,16 +4,25 @@
 
 #include "ui/resource.h"
 
+namespace {
+// Only the sections these tests use go: other test programs share the file.
+void ClearSections()
+{
+    const char* sections[] = {"SHEETAPP", "PRESET_0", "PRESET_1", "PRESET_2", "PRESET_3", "PRESET_4", "MAIN"};
+    for (const char* section : sections) WritePrivateProfileStringA(section, nullptr, nullptr, SheetTest::ProfilePath().c_str());
+}
+} // namespace
+
 void SheetTest::SetUp()
 {
-    DeleteFileA(ProfilePath().c_str());
+    ClearSections();
     XferTest::SetUp();
 }
 
 void SheetTest::TearDown()
 {
     XferTest::TearDown();
-    DeleteFileA(ProfilePath().c_str());
+    ClearSections();
 }
 
 std::string SheetTest::ProfilePath()

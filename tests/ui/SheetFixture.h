@@ -11,12 +11,15 @@
 #include "XferFixture.h"
 
 class SheetTest : public XferTest {
+public:
+    SheetTest() : XferTest("Sheet App") {}
+    // The profile file of the source and its values.
+    static std::string ProfilePath();
+
 protected:
     void SetUp() override;
     void TearDown() override;
 
-    // The profile file of the source and its values.
-    static std::string ProfilePath();
     static void PutProfile(const char* section, const char* key, const char* value);
     static std::string GetProfile(const char* section, const char* key);
 

@@ -160,13 +160,13 @@ TEST_F(SheetPages, PaperInsertedWhileActivePrefeedsOnce)
     Pump(500);
     const int before = sim.Status("Feeds");
     UsePages("samples\\01-letter.png");
-    Pump(2500, [&] { return sim.Status("Feeds") > before; });
+    Pump(6000, [&] { return sim.Status("Feeds") > before; });
     Pump(600);
     EXPECT_EQ(sim.Status("Feeds"), before + 1) << "one prefeed for one insertion";
     UsePages("");
     Pump(500);
     UsePages("samples\\01-letter.png");
-    Pump(2500, [&] { return sim.Status("Feeds") > before + 1; });
+    Pump(6000, [&] { return sim.Status("Feeds") > before + 1; });
     Pump(600);
     EXPECT_EQ(sim.Status("Feeds"), before + 2) << "removed and inserted again";
     EXPECT_EQ(Disable(), TWRC_SUCCESS);

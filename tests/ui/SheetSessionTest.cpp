@@ -27,8 +27,8 @@ TEST_F(SheetTest, PresetClickScansAndTransfers)
     ASSERT_EQ(Count(MSG_XFERREADY), 1);
     EXPECT_FALSE(IsWindow(sheet));
     EXPECT_TRUE(IsWindowEnabled(app.AppWindow()));
-    EXPECT_EQ(GetProfile("HARNESSAPP", "PropPage"), "0");
-    EXPECT_EQ(GetProfile("HARNESSAPP", "DPI"), "<absent>") << "a preset scan does not save the settings";
+    EXPECT_EQ(GetProfile("SHEETAPP", "PropPage"), "0");
+    EXPECT_EQ(GetProfile("SHEETAPP", "DPI"), "<absent>") << "a preset scan does not save the settings";
 
     TW_IMAGEINFO info{};
     ASSERT_EQ(app.Call(DG_IMAGE, DAT_IMAGEINFO, MSG_GET, &info), TWRC_SUCCESS);
@@ -56,9 +56,9 @@ TEST_F(SheetTest, SettingsOnlySavesThePresetAndSendsCloseOk)
     EXPECT_EQ(Count(MSG_CLOSEDSOK), 1);
     EXPECT_EQ(Count(MSG_XFERREADY), 0);
     EXPECT_FALSE(IsWindow(sheet));
-    EXPECT_EQ(GetProfile("HARNESSAPP", "DPI"), "150") << "preset 1 saved as the application's settings";
-    EXPECT_EQ(GetProfile("HARNESSAPP", "ScanMode"), "4");
-    EXPECT_EQ(GetProfile("HARNESSAPP", "PropPage"), "0");
+    EXPECT_EQ(GetProfile("SHEETAPP", "DPI"), "150") << "preset 1 saved as the application's settings";
+    EXPECT_EQ(GetProfile("SHEETAPP", "ScanMode"), "4");
+    EXPECT_EQ(GetProfile("SHEETAPP", "PropPage"), "0");
     // Still state 5: enabled, not ready to transfer.
     TW_CUSTOMDSDATA data{};
     EXPECT_TWAIN(app, TWRC_FAILURE, TWCC_SEQERROR, app.Call(DG_CONTROL, DAT_CUSTOMDSDATA, MSG_GET, &data));
@@ -124,7 +124,7 @@ TEST_F(SheetTest, ClosingTheSourceClosesTheSheet)
 
 TEST_F(SheetTest, PropPageChoosesTheFirstPage)
 {
-    PutProfile("HARNESSAPP", "PropPage", "0");
+    PutProfile("SHEETAPP", "PropPage", "0");
     ASSERT_EQ(Open(), TWRC_SUCCESS);
     ASSERT_EQ(EnableWithDialog(), TWRC_SUCCESS);
     HWND sheet = FindSheet();
