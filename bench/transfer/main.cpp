@@ -100,7 +100,7 @@ double Now()
 bool PlainLoop(const ScanSettings& s, const std::string& path)
 {
     int32_t width = 0, height = 0;
-    if (BeginScan(s, &width, &height) != 0) return false;
+    if (BeginScan(s, TheCapValues().eopSensitivity, &width, &height) != 0) return false;
     const uint32_t bits = ScanBitsPerPixel(s);
     const uint32_t rowBytes = PaddedRowBytes(width, bits);
     const uint32_t deviceRow = static_cast<uint32_t>(DeviceRowBytes());
