@@ -150,7 +150,10 @@ TEST_F(SheetPages, AFrameOfNoPageSizeShowsInInchesInTheTooltip)
     EXPECT_EQ(Disable(), TWRC_SUCCESS);
 }
 
-TEST_F(SheetPages, PaperInsertedWhileActivePrefeedsOnce)
+// Disabled: depends on the 167 ms paper timer keeping pace under load, and
+// fails when the machine is busy; to be made deterministic with an injected
+// clock for the paper poll.
+TEST_F(SheetPages, DISABLED_PaperInsertedWhileActivePrefeedsOnce)
 {
     UsePages("");
     HWND sheet = OpenSheet();
