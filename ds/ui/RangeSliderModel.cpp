@@ -1,11 +1,13 @@
 #include "ui/RangeSliderModel.h"
 
 #include <algorithm>
+#include <climits>
 
 bool RangeSliderModel::SetRange(int minimum, int maximum, int step)
 {
     const long long span = static_cast<long long>(maximum) - minimum;
-    if (span < 2 || span % 2 != 0 || step <= 0 || span % step != 0) return false;
+    // A span beyond int would overflow the geometry's arithmetic.
+    if (span < 2 || span > INT_MAX || span % 2 != 0 || step <= 0 || span % step != 0) return false;
     m_minimum = minimum;
     m_maximum = maximum;
     m_step = step;
