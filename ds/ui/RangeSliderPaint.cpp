@@ -94,7 +94,14 @@ void CRangeSlider::Paint(HDC dc) const
 {
     RECT client = {};
     GetClientRect(m_hwnd, &client);
-    FillRect(dc, &client, GetSysColorBrush(COLOR_BTNFACE));
+    // The face takes the colour its parent gives its statics (the button face
+    // on a plain dialog; a themed page may paint itself otherwise).
+    HWND parent = GetParent(m_hwnd);
+    HBRUSH face = parent ? reinterpret_cast<HBRUSH>(SendMessageA(parent, WM_CTLCOLORSTATIC,
+                                                                 reinterpret_cast<WPARAM>(dc),
+                                                                 reinterpret_cast<LPARAM>(m_hwnd)))
+                         : nullptr;
+    FillRect(dc, &client, face ? face : GetSysColorBrush(COLOR_BTNFACE));
     const int length = Length();
     const bool enabled = IsWindowEnabled(m_hwnd) != FALSE;
 
