@@ -86,9 +86,10 @@ class StaticHost {
 public:
     StaticHost()
     {
-        m_parent = CreateWindowExA(0, "STATIC", "host", WS_POPUP, 0, 0, 400, 300, nullptr, nullptr, nullptr, nullptr);
+        HINSTANCE self = GetModuleHandleA(nullptr);
+        m_parent = CreateWindowExA(0, "STATIC", "host", WS_POPUP, 0, 0, 400, 300, nullptr, nullptr, self, nullptr);
         CreateWindowExA(0, "STATIC", "", WS_CHILD | WS_VISIBLE, 30, 40, 8, 8, m_parent, reinterpret_cast<HMENU>(100),
-                        nullptr, nullptr);
+                        self, nullptr);
     }
     ~StaticHost() { DestroyWindow(m_parent); }
     HWND Parent() const { return m_parent; }

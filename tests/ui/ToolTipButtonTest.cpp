@@ -16,10 +16,11 @@ class ButtonHost {
 public:
     ButtonHost()
     {
+        HINSTANCE self = GetModuleHandleA(nullptr);
         m_parent = CreateWindowExA(0, "STATIC", "host", WS_POPUP | WS_VISIBLE, 20, 20, 300, 200, nullptr, nullptr,
-                                   nullptr, nullptr);
+                                   self, nullptr);
         CreateWindowExA(0, "BUTTON", "Go", WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON, 10, 10, 80, 30, m_parent,
-                        reinterpret_cast<HMENU>(200), nullptr, nullptr);
+                        reinterpret_cast<HMENU>(200), self, nullptr);
     }
     ~ButtonHost() { DestroyWindow(m_parent); }
     HWND Parent() const { return m_parent; }
