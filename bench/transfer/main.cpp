@@ -4,9 +4,8 @@
 // loop that reads the same rows from the driver and writes the same
 // bottom-up BMP file. Prints the best wall and processor times and their
 // ratios to the plain loop, then the source's peak memory beyond the page for
-// each mechanism
-// (each measured in a fresh child process), then the pieces of a native
-// transfer of the colour page timed alone.
+// each mechanism (each measured in a fresh child process), then the pieces of
+// a native transfer of the colour page timed alone.
 #include <windows.h>
 #include <psapi.h>
 
