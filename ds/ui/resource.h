@@ -27,3 +27,54 @@
 #define IDD_CONTINUE_SCAN 333
 #define IDC_CONTINUE_TEXT 1170
 #define IDC_CONTINUE_COUNTDOWN 1171
+
+// Pages of the property sheet (the Custom Settings page has two templates:
+// with and without the image-processing library).
+#define IDD_PRESET_PAGE 302
+#define IDD_CUSTOM_PAGE 305
+#define IDD_CUSTOM_PAGE_IMAGING 306
+#define IDD_INFORMATION_PAGE 315
+#define IDD_ADVANCED_PAGE 332
+
+// Preset editor.
+#define IDD_PRESET_EDIT 320
+
+// Bitmaps: the paper-lamp cells and the scanner picture.
+#define IDB_LED_CELLS 120
+#define IDB_SCANNER 125
+
+// Pre-set page controls (preset n is IDC_PRESET_FIRST + n).
+#define IDC_PRESET_HELP 1000
+#define IDC_PRESET_CALIBRATE 1002
+#define IDC_PRESET_FIRST 1120
+
+// Preset editor controls.
+#define IDC_EDIT_SINGLE_SIDED 1006
+#define IDC_EDIT_DOUBLE_SIDED 1007
+#define IDC_EDIT_BLACKWHITE 1008
+#define IDC_EDIT_GRAYSCALE 1009
+#define IDC_EDIT_COLOR 1010
+#define IDC_EDIT_RESOLUTION 1011
+#define IDC_EDIT_SIZE 1012
+#define IDC_EDIT_RESOLUTION_LABEL 1029
+#define IDC_EDIT_SIZE_LABEL 1030
+#define IDC_EDIT_DEFAULT 1090
+#define IDC_EDIT_FILTER 1091
+#define IDC_EDIT_ICON 1092
+#define IDC_EDIT_COPY 1130
+
+// Information page controls.
+#define IDC_INFO_PICTURE 1052
+#define IDC_INFO_INTERFACE_LABEL 1053
+#define IDC_INFO_INTERFACE 1054
+#define IDC_INFO_SERIAL_LABEL 1055
+#define IDC_INFO_SERIAL 1056
+#define IDC_INFO_DS_LABEL 1057
+#define IDC_INFO_DS_VERSION 1058
+#define IDC_INFO_DLL_LABEL 1059
+#define IDC_INFO_DLL_VERSION 1060
+#define IDC_INFO_NOTICE 1061
+#define IDC_INFO_FRAME 1062
+#define IDC_INFO_PORT_LABEL 1064
+#define IDC_INFO_PORT 1066
+#define IDC_INFO_PORT_OVERRIDE 1190
