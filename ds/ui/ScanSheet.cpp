@@ -28,11 +28,8 @@ bool OpenSheet(HWND parent, int page, bool)
 {
     if (g_pScanSheet) return false;
     g_pScanSheet.reset(new CScanSheet(parent, page == 0 ? kSlotPreset : kSlotCustom));
-    const bool disable = parent && parent != GetDesktopWindow();
-    if (disable) EnableWindow(parent, FALSE);
     if (!g_pScanSheet->Create()) {
         g_pScanSheet.reset();
-        if (disable) EnableWindow(parent, TRUE);
         return false;
     }
     return true;

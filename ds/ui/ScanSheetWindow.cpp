@@ -20,7 +20,6 @@ constexpr UINT kPaperPeriodMs = 167;
 constexpr int kApplyButton = 0x3021;
 constexpr UINT_PTR kSubclassId = 1;
 
-CScanSheet* g_creating = nullptr;
 
 void CentreOver(HWND window, HWND parent)
 {
@@ -83,17 +82,14 @@ bool CScanSheet::Create()
 
     PROPSHEETHEADERA header = {};
     header.dwSize = sizeof header;
-    header.dwFlags = PSH_MODELESS | PSH_USECALLBACK;
+    header.dwFlags = PSH_MODELESS;
     header.hwndParent = OwnWindow(m_parent) ? m_parent : nullptr;
     header.hInstance = ModuleHandle();
     header.pszCaption = kMessageCaption;
     header.nPages = count;
     header.nStartPage = start;
     header.phpage = handles;
-    header.pfnCallback = &SheetCallback;
-    g_creating = this;
     const INT_PTR made = PropertySheetA(&header);
-    g_creating = nullptr;
     HWND hwnd = made > 0 ? reinterpret_cast<HWND>(made) : nullptr;
     if (!hwnd || !IsWindow(hwnd)) {
         m_hwnd = nullptr;
@@ -102,12 +98,14 @@ bool CScanSheet::Create()
     m_hwnd = hwnd;
     SetWindowSubclass(m_hwnd, &SheetProc, kSubclassId, reinterpret_cast<DWORD_PTR>(this));
     SetTimer(m_hwnd, kPaperTimer, kPaperPeriodMs, nullptr);
+    // The parent is disabled once the sheet exists: a sheet made over a
+    // disabled owner fails here.
+    if (OwnWindow(m_parent)) EnableWindow(m_parent, FALSE);
     LayOut();
     ShowWindow(m_hwnd, SW_SHOW);
     return true;
 }
 
-int CALLBACK CScanSheet::SheetCallback(HWND, UINT, LPARAM) { return 0; }
 
 void CScanSheet::DestroyWindowNow()
 {

@@ -40,7 +40,6 @@ public:
 
 private:
     static LRESULT CALLBACK SheetProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR self);
-    static int CALLBACK SheetCallback(HWND hwnd, UINT message, LPARAM lParam);
     bool HandleMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
     void LayOut();
     void OnTimer();

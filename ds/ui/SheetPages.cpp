@@ -4,6 +4,7 @@
 
 #include "common/text/DsTexts.h"
 #include "imaging/ImagingQuery.h"
+#include "ui/AdvancedSettingsPage.h"
 #include "ui/CustomSettingsPage.h"
 #include "ui/InformationPage.h"
 #include "ui/PresetPage.h"
@@ -26,7 +27,7 @@ int InformationTemplate() { return IDD_INFORMATION_PAGE; }
 const SheetSlotEntry kSlots[kSheetSlotCount] = {
     {&Make<CPresetPage>, &PresetTemplate, &tx::dstext::kTxtPagePreset},
     {&Make<CCustomSettingsPage>, &CustomTemplate, &tx::dstext::kTxtPageCustom},
-    {nullptr /* the Advanced Settings page */, &AdvancedTemplate, &tx::dstext::kTxtPageAdvanced},
+    {&Make<CAdvancedSettingsPage>, &AdvancedTemplate, &tx::dstext::kTxtPageAdvanced},
     {&Make<CInformationPage>, &InformationTemplate, &tx::dstext::kTxtPageInformation},
 };
 

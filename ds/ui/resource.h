@@ -129,3 +129,55 @@
 
 // The magnifier cursor of the preview's Zoom mode.
 #define IDC_ZOOM_CURSOR 106
+
+// Hue spectra of the Advanced Settings page (180 x 16): red in the middle
+// (no dropout colour, red), and red, green, blue, red (green, blue).
+#define IDB_HUE_RED 360
+#define IDB_HUE_GREEN 361
+
+// Advanced Settings page controls.
+#define IDC_ADV_RESET 1003
+#define IDC_ADV_GAMMA 1018
+#define IDC_ADV_HIGHLIGHT 1019
+#define IDC_ADV_SHADOW 1020
+#define IDC_ADV_GAMMA_LABEL 1036
+#define IDC_ADV_GAMMA_VALUE 1037
+#define IDC_ADV_HIGHLIGHT_LABEL 1038
+#define IDC_ADV_HIGHLIGHT_VALUE 1039
+#define IDC_ADV_SHADOW_LABEL 1040
+#define IDC_ADV_SHADOW_VALUE 1041
+#define IDC_ADV_PREFEED 1131
+#define IDC_ADV_DROP_COLOR 1140
+#define IDC_ADV_DROP_AUTO 1141
+#define IDC_ADV_DROP_MANUAL 1142
+#define IDC_ADV_LUM_MIN 1143
+#define IDC_ADV_SAT_MIN 1144
+#define IDC_ADV_BLOB_MIN 1145
+#define IDC_ADV_SAT_SPIN 1146
+#define IDC_ADV_BLOB_SPIN 1147
+#define IDC_ADV_LUM_SPIN 1148
+#define IDC_ADV_SPECTRUM 1149
+#define IDC_ADV_HUE_WINDOW 1150
+#define IDC_ADV_BW_AUTO 1151
+#define IDC_ADV_BW_MANUAL 1152
+#define IDC_ADV_BW_SLIDER 1153
+#define IDC_ADV_BW_VALUE 1154
+#define IDC_ADV_ADJUST_GROUP 1155
+#define IDC_ADV_DROPOUT_GROUP 1156
+#define IDC_ADV_COLOR_LABEL 1157
+#define IDC_ADV_LUM_LABEL 1158
+#define IDC_ADV_SAT_LABEL 1159
+#define IDC_ADV_BLOB_LABEL 1160
+#define IDC_ADV_BW_LABEL 1161
+#define IDC_ADV_OPTIONS_GROUP 1165
+#define IDC_ADV_AUTO_ROTATE 1166
+#define IDC_ADV_CONTINUOUS 1167
+#define IDC_ADV_UV_GROUP 1175
+#define IDC_ADV_UV_LABEL 1176
+#define IDC_ADV_UV_TIME 1177
+#define IDC_ADV_UV_SPIN 1178
+#define IDC_ADV_UV_ON 1179
+#define IDC_ADV_CLEAR_PAGE 1181
+#define IDC_ADV_SENSOR_GROUP 1191
+#define IDC_ADV_SENSOR_TEXT 1192
+#define IDC_ADV_SENSOR_RESET 1193
