@@ -112,6 +112,21 @@ std::string CustomPageTest::Text(int id) const
     return text;
 }
 
+int CustomPageTest::TopIn(int id) const
+{
+    RECT r = {};
+    GetWindowRect(Item(id), &r);
+    MapWindowPoints(nullptr, page, reinterpret_cast<POINT*>(&r), 2);
+    return r.top;
+}
+
+int CustomPageTest::PageHeight() const
+{
+    RECT r = {};
+    GetClientRect(page, &r);
+    return r.bottom;
+}
+
 void CustomPageTest::Click(int id)
 {
     SendMessageA(Item(id), BM_CLICK, 0, 0);

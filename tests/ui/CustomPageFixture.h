@@ -35,6 +35,9 @@ protected:
     bool Checked(int id) const { return IsDlgButtonChecked(page, id) == BST_CHECKED; }
     bool Visible(int id) const { return IsWindowVisible(Item(id)) != FALSE; }
     bool Enabled(int id) const { return IsWindowEnabled(Item(id)) != FALSE; }
+    // The top of a control in the page's client, and the page's client height.
+    int TopIn(int id) const;
+    int PageHeight() const;
     void Click(int id);
     void Choose(int id, int index);
     void Scroll(int id, int position);

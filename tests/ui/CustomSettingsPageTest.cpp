@@ -41,6 +41,7 @@ TEST_F(CustomPageTest, WithoutImagingTheFilterAndInvertShowAndTheImagingSwitches
     HoldForScreenshot();
     for (int id : kNeverShown) EXPECT_FALSE(Visible(id)) << id;
     for (int id : {IDC_CUSTOM_DESKEW, IDC_CUSTOM_ROTATION, IDC_CUSTOM_AUTOCROP}) EXPECT_FALSE(Visible(id)) << id;
+    EXPECT_GE(TopIn(IDC_CUSTOM_ROTATION_LABEL), PageHeight()) << "the rotation's label lies below the page";
     for (int id : {IDC_CUSTOM_FILTER, IDC_CUSTOM_INVERT, IDC_CUSTOM_DETECT_EOP, IDC_CUSTOM_BRIGHTNESS})
         EXPECT_TRUE(Visible(id)) << id;
     ASSERT_EQ(Count(IDC_CUSTOM_FILTER), 2);
@@ -80,7 +81,8 @@ TEST_F(CustomPageTest, WithImagingTheRotationListAndSwitchesShowInsteadOfFilterA
     ASSERT_TRUE(Show());
     HoldForScreenshot();
     for (int id : kNeverShown) EXPECT_FALSE(Visible(id)) << id;
-    for (int id : {IDC_CUSTOM_FILTER, IDC_CUSTOM_INVERT, IDC_CUSTOM_FILTER_LABEL}) EXPECT_FALSE(Visible(id)) << id;
+    for (int id : {IDC_CUSTOM_FILTER, IDC_CUSTOM_INVERT}) EXPECT_FALSE(Visible(id)) << id;
+    EXPECT_GE(TopIn(IDC_CUSTOM_FILTER_LABEL), PageHeight()) << "the filter's label lies below the page";
     for (int id : {IDC_CUSTOM_DESKEW, IDC_CUSTOM_ROTATION, IDC_CUSTOM_AUTOCROP}) EXPECT_TRUE(Visible(id)) << id;
     ASSERT_EQ(Count(IDC_CUSTOM_ROTATION), 4);
     EXPECT_EQ(ItemText(IDC_CUSTOM_ROTATION, 0), "None");
