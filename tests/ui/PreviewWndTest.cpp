@@ -264,3 +264,39 @@ TEST_F(PreviewTest, ScannerNotReadyStopsThePreviewWithItsMessage)
 }
 
 } // namespace
+
+namespace {
+
+// The page as a person sees it with a preview, for the screenshots.
+class CustomPageLook : public PreviewTest {};
+
+TEST_F(CustomPageLook, ColourPreviewInRangeMode)
+{
+    Offer75();
+    settings.ScanMode = kModeColor;
+    ASSERT_TRUE(Show());
+    Click(IDC_CUSTOM_PREVIEW);
+    Pump(100);
+    ASSERT_TRUE(preview->ImageLoaded());
+    Drag(12, 20, 110, 160);
+    EXPECT_EQ(Selected(IDC_CUSTOM_SIZE), 0);
+    HoldForScreenshot();
+}
+
+TEST_F(CustomPageLook, WithImagingInCentimetres)
+{
+    Offer75();
+    g_imaging = true;
+    settings.ScanMode = kModeColor;
+    ASSERT_TRUE(Show());
+    Click(IDC_CUSTOM_PREVIEW);
+    Pump(100);
+    ASSERT_TRUE(preview->ImageLoaded());
+    Click(IDC_CUSTOM_UNIT);
+    EXPECT_EQ(Text(IDC_CUSTOM_UNIT), "Cm");
+    SendMessageA(preview->Window(), WM_COMMAND, kPreviewSizeMenuFirst + 1, 0);
+    EXPECT_EQ(Selected(IDC_CUSTOM_SIZE), 2);
+    HoldForScreenshot();
+}
+
+} // namespace
