@@ -66,9 +66,9 @@ void CCustomSettingsPage::OnPreviewButton()
     HWND sheet = Sheet();
     SendMessageA(sheet, kMsgPollPaper, 0, 0);
     ScanPreview(path);
-    // The page may have gone while the scan pumped messages.
+    // The sheet's polling resumes even if the page went while the scan pumped messages.
+    if (IsWindow(sheet)) SendMessageA(sheet, kMsgPollPaper, 1, 0);
     if (!m_hwnd) return;
-    SendMessageA(sheet, kMsgPollPaper, 1, 0);
     Notify(kPreviewImage);
 }
 
