@@ -1,11 +1,13 @@
 // The Custom Settings page in the source's own sheet, through DS_Entry: the
 // page the sheet opens on by default, the free-space read-out refreshed when
-// the sheet is activated, and its settings saved by the sheet's OK.
+// the sheet is activated, its settings saved by the sheet's OK, and a scan
+// started from it.
 #include <gtest/gtest.h>
 
 #include <windows.h>
 #include <commctrl.h>
 
+#include <cstdlib>
 #include <string>
 
 #include "SheetFixture.h"
@@ -53,6 +55,49 @@ TEST_F(SheetTest, CustomPageRefreshesFreeSpaceOnActivationAndItsSettingsAreSaved
     EXPECT_EQ(GetProfile("SHEETAPP", "ScanMode"), "2");
     EXPECT_EQ(GetProfile("SHEETAPP", "PropPage"), "1");
     EXPECT_EQ(Disable(), TWRC_SUCCESS);
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(SheetTest, ScanFromTheCustomPageTransfersWhatItShows)
+{
+    ASSERT_EQ(Open(), TWRC_SUCCESS);
+    ASSERT_EQ(EnableWithDialog(), TWRC_SUCCESS);
+    HWND sheet = FindSheet();
+    ASSERT_NE(sheet, nullptr);
+    HWND page = CurrentPage(sheet);
+    ASSERT_NE(GetDlgItem(page, IDC_CUSTOM_PREVIEW_WINDOW), nullptr);
+    EXPECT_EQ(Text(page, IDC_CUSTOM_SCAN), "Scan");
+
+    SendMessageA(GetDlgItem(page, IDC_CUSTOM_GRAYSCALE), BM_CLICK, 0, 0);
+    HWND resolution = GetDlgItem(page, IDC_CUSTOM_RESOLUTION);
+    ASSERT_GT(SendMessageA(resolution, CB_GETCOUNT, 0, 0), 0);
+    char first[16] = {};
+    SendMessageA(resolution, CB_GETLBTEXT, 0, reinterpret_cast<LPARAM>(first));
+    SendMessageA(resolution, CB_SETCURSEL, 0, 0);
+    SendMessageA(page, WM_COMMAND, MAKEWPARAM(IDC_CUSTOM_RESOLUTION, CBN_SELCHANGE), reinterpret_cast<LPARAM>(resolution));
+    HWND size = GetDlgItem(page, IDC_CUSTOM_SIZE);
+    SendMessageA(size, CB_SETCURSEL, 1, 0);   // the business card
+    SendMessageA(page, WM_COMMAND, MAKEWPARAM(IDC_CUSTOM_SIZE, CBN_SELCHANGE), reinterpret_cast<LPARAM>(size));
+
+    SendMessageA(GetDlgItem(page, IDC_CUSTOM_SCAN), BM_CLICK, 0, 0);
+    Pump(3000, [&] { return Count(MSG_XFERREADY) > 0; });
+    ASSERT_EQ(Count(MSG_XFERREADY), 1);
+    EXPECT_FALSE(IsWindow(sheet));
+    TW_IMAGEINFO info{};
+    ASSERT_EQ(app.Call(DG_IMAGE, DAT_IMAGEINFO, MSG_GET, &info), TWRC_SUCCESS);
+    EXPECT_EQ(info.PixelType, TWPT_GRAY);
+    EXPECT_EQ(info.XResolution.Whole, std::atoi(first));
+    EXPECT_EQ(info.ImageWidth, 354 * std::atoi(first) / 100);
+    TW_HANDLE dib = nullptr;
+    ASSERT_EQ(Native(&dib), TWRC_XFERDONE) << app.Describe(TWRC_FAILURE);
+    GlobalFree(dib);
+    EXPECT_EQ(Pending(MSG_ENDXFER), 0);
+    EXPECT_EQ(GetProfile("SHEETAPP", "PropPage"), "1") << "the sheet opens on this page again";
+    EXPECT_EQ(Disable(), TWRC_SUCCESS);
+    EXPECT_EQ(Close(), TWRC_SUCCESS);
 }
 
 } // namespace
