@@ -10,6 +10,7 @@
 #include <cstdlib>
 
 #include "CustomPageFixture.h"
+#include "MessageBoxRecorder.h"
 #include "caps/CapValues.h"
 #include "session/DataSourceApp.h"
 #include "settings/Units.h"
@@ -177,6 +178,19 @@ TEST_F(CustomPageTest, ScanAndCancelGoToTheSheetAndSettingsOnlyReadsOk)
     ASSERT_EQ(g_sheetCommands.size(), 2u);
     EXPECT_EQ(g_sheetCommands[0], IDOK);
     EXPECT_EQ(g_sheetCommands[1], IDCANCEL);
+}
+
+TEST_F(CustomPageTest, CalibrateOffersCalibrationAndCleaningUnderThePagesCaption)
+{
+    ASSERT_TRUE(Show());
+    MessageBoxRecorder boxes;
+    boxes.AlsoAnswerDialogsWith(IDC_CALIBRATE);
+    boxes.Answer(IDCANCEL);
+    Click(IDC_CUSTOM_CALIBRATE);
+    ASSERT_EQ(boxes.Boxes().size(), 1u);
+    EXPECT_EQ(boxes.Boxes()[0].caption, "Calibration Page");
+    EXPECT_TRUE(boxes.Boxes()[0].Shows(IDC_CALIBRATE));
+    EXPECT_TRUE(boxes.Boxes()[0].Shows(IDC_CLEAN)) << "the choice of calibrating or cleaning";
 }
 
 TEST_F(CustomPageTest, PaperLampFollowsTheSheetsPaperValue)
