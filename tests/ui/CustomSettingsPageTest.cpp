@@ -8,6 +8,7 @@
 #include <commctrl.h>
 
 #include <cstdlib>
+#include <vector>
 
 #include "CustomPageFixture.h"
 #include "MessageBoxRecorder.h"
@@ -97,6 +98,55 @@ TEST_F(CustomPageTest, WithImagingTheRotationListAndSwitchesShowInsteadOfFilterA
     EXPECT_EQ(settings.Deskew, 0);
     Click(IDC_CUSTOM_AUTOCROP);
     EXPECT_EQ(settings.AutoCrop, 1);
+}
+
+std::vector<int> ChildOrder(HWND page)
+{
+    std::vector<int> ids;
+    for (HWND child = GetWindow(page, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+        const int id = static_cast<int>(static_cast<short>(GetDlgCtrlID(child)));
+        if (id != IDC_CUSTOM_PREVIEW_WINDOW) ids.push_back(id);
+    }
+    return ids;
+}
+
+// Where a control lies, in the page's dialog units.
+RECT DialogUnits(HWND page, HWND control)
+{
+    RECT r = {};
+    GetWindowRect(control, &r);
+    MapWindowPoints(nullptr, page, reinterpret_cast<POINT*>(&r), 2);
+    RECT unit = {0, 0, 400, 800};
+    MapDialogRect(page, &unit);
+    return {r.left * 400 / unit.right, r.top * 800 / unit.bottom, r.right * 400 / unit.right, r.bottom * 800 / unit.bottom};
+}
+
+TEST_F(CustomPageTest, BothLayoutsKeepTheTabOrderAndMoveOnlyTheirOwnControls)
+{
+    const std::vector<int> order = {1001, 2,    1002, 1003, 1004, 1005, 1006, 1007, 1008, 1009, 1010, 1011, 1012,
+                                    1013, 1014, 1049, 1048, 1050, 1015, 1016, 1017, 1018, 1131, 1021, 1022, 1023,
+                                    1024, 1025, 1026, 1027, 1029, 1030, 1031, 1032, 1033, 1034, 1035, 1036, 1037,
+                                    1042, 1043, 1044, 1045, 1046, 1028, -1,   -1,   -1,   1080};
+    ASSERT_EQ(order.size(), 49u);
+    ASSERT_TRUE(Show());
+    EXPECT_EQ(ChildOrder(page), order);
+    const RECT list305 = DialogUnits(page, Item(IDC_CUSTOM_RESOLUTION));
+    const RECT filter305 = DialogUnits(page, Item(IDC_CUSTOM_FILTER));
+    DestroyWindow(sheet);
+    Pump();
+
+    g_imaging = true;
+    ASSERT_TRUE(Show());
+    EXPECT_EQ(ChildOrder(page), order);
+    const RECT list306 = DialogUnits(page, Item(IDC_CUSTOM_RESOLUTION));
+    const RECT deskew306 = DialogUnits(page, Item(IDC_CUSTOM_DESKEW));
+    EXPECT_NEAR(list305.left, 122, 1);
+    EXPECT_NEAR(list305.top, 33, 1);
+    EXPECT_NEAR(list306.top, 32, 1);
+    EXPECT_NEAR(filter305.top, 71, 1);
+    EXPECT_GE(DialogUnits(page, Item(IDC_CUSTOM_FILTER)).top, 300) << "below the page in this layout";
+    EXPECT_NEAR(deskew306.left, 16, 1);
+    EXPECT_NEAR(deskew306.top, 68, 1);
 }
 
 TEST_F(CustomPageTest, ResolutionListHoldsTheEnabledEntriesAndSnapsWithoutChangingTheSetting)
