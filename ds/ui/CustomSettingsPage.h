@@ -29,6 +29,8 @@ public:
 
     CPreviewWnd* Preview() { return m_preview.get(); }
     const CLedIndicator& PaperLamp() const { return m_paperLamp; }
+    const CRulerWnd& HorizontalRuler() const { return m_horizontalRuler; }
+    const CRulerWnd& VerticalRuler() const { return m_verticalRuler; }
 
 protected:
     INT_PTR HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;

@@ -268,6 +268,8 @@ TEST_F(CustomPageTest, UnitButtonFlipsTheUnitStoresItAndRelabels)
     EXPECT_EQ(GetUnits(), kUnitsMetric) << "stored in the profile";
     EXPECT_EQ(Text(IDC_CUSTOM_WIDTH), "Width: 11.0 cm");
     EXPECT_EQ(preview->Units(), kUnitsMetric);
+    EXPECT_EQ(custom->HorizontalRuler().Units(), kUnitsMetric) << "the rulers are relabelled";
+    EXPECT_EQ(custom->VerticalRuler().Units(), kUnitsMetric);
     Click(IDC_CUSTOM_UNIT);
     EXPECT_EQ(Text(IDC_CUSTOM_UNIT), "In");
     EXPECT_EQ(Text(IDC_CUSTOM_WIDTH), "Width: 4.3 in");

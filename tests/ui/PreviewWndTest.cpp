@@ -171,6 +171,8 @@ TEST_F(PreviewTest, PreviewScanWritesTheFileAndZoomScrollsOverIt)
     SCROLLINFO info = {sizeof info, SIF_RANGE};
     GetScrollInfo(preview->Window(), SB_HORZ, &info);
     EXPECT_EQ(info.nMax, 8) << "quarter inches at zoom 2";
+    EXPECT_EQ(custom->HorizontalRuler().Zoom(), 2) << "the rulers follow the zoom";
+    EXPECT_EQ(custom->VerticalRuler().Zoom(), 2);
     SendMessageA(preview->Window(), WM_HSCROLL, SB_LINEDOWN, 0);
     EXPECT_EQ(preview->ScrollX(), 25);
     Mouse(WM_LBUTTONDBLCLK, 20, 20);
@@ -181,6 +183,7 @@ TEST_F(PreviewTest, PreviewScanWritesTheFileAndZoomScrollsOverIt)
     EXPECT_EQ(preview->ZoomFactor(), 1);
     EXPECT_EQ(preview->ScrollX(), 0);
     EXPECT_EQ(preview->ScrollY(), 0);
+    EXPECT_EQ(custom->HorizontalRuler().Zoom(), 1);
 }
 
 TEST_F(PreviewTest, TheDisplayFollowsModeToneAndInvert)
