@@ -13,6 +13,7 @@
 #include "transfer/FileXferTarget.h"
 #include "transfer/ImageSource.h"
 #include "transfer/TiffConverter.h"
+#include "transfer/MemoryXfer.h"
 #include "transfer/XferFailure.h"
 
 namespace {
@@ -52,6 +53,7 @@ int WriteTiffFile(const std::string& path)
 TW_UINT16 DsImageFileXfer(TW_IDENTITY*, TW_UINT16, TW_MEMREF)
 {
     if (!RequireState(Op::WholeImageXfer)) return TWRC_FAILURE;
+    ForgetMemoryXferPage();   // no strip may follow on this page
     const std::string target = FileXferName();
     const bool tiff = TheApp().m_settings.FileFormat == TWFF_TIFF;
     const int code = target.empty() ? kScanFileError : (tiff ? WriteTiffFile(target) : WriteBmpFile(target));
