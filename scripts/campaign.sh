@@ -5,7 +5,9 @@
 # Usage: scripts/campaign.sh [seed, default: from the clock] [calls, default 100000]
 source "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
 ensure_packages $PACKAGES
-build_project
+cmake -S "$ROOT" -B "$BUILD" -DCMAKE_TOOLCHAIN_FILE="$ROOT/cmake/toolchain-mingw64.cmake" \
+      -DCMAKE_BUILD_TYPE=Release >/dev/null
+cmake --build "$BUILD" -j2 --target campaign_tests
 start_display
 prepare_wine
 seed="${1:-$(date +%s)}"
