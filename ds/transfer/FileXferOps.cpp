@@ -12,6 +12,7 @@
 #include "transfer/DiskFile.h"
 #include "transfer/FileXferTarget.h"
 #include "transfer/ImageSource.h"
+#include "transfer/MemoryXfer.h"
 #include "transfer/TiffWriter.h"
 #include "transfer/XferFailure.h"
 
@@ -31,6 +32,7 @@ int WritePageFile(const std::string& path, bool tiff)
 TW_UINT16 DsImageFileXfer(TW_IDENTITY*, TW_UINT16, TW_MEMREF)
 {
     if (!RequireState(Op::WholeImageXfer)) return TWRC_FAILURE;
+    ForgetMemoryXferPage();   // no strip may follow on this page
     const std::string target = FileXferName();
     const bool tiff = TheApp().m_settings.FileFormat == TWFF_TIFF;
     const int code = target.empty() ? kScanFileError : WritePageFile(target, tiff);
