@@ -31,6 +31,7 @@ status=0
 summary=""
 for t in "${TARGETS[@]}"; do
   log="$FUZZ/findings/$t/last-run.log"
+  started=$(date +%s)
   echo "== fuzzing $t for ${SECONDS_PER_TARGET}s"
   if "$FUZZ/fuzz_$t" -max_total_time="$SECONDS_PER_TARGET" -max_len=4096 -timeout=10 -rss_limit_mb=2048 \
        -artifact_prefix="$FUZZ/findings/$t/" -print_final_stats=1 "$FUZZ/corpus/$t" >"$log" 2>&1; then
@@ -39,8 +40,9 @@ for t in "${TARGETS[@]}"; do
     result="FINDING (see $log)"
     status=1
   fi
-  runs=$(grep -o 'stat::number_of_executed_units: *[0-9]*' "$log" | grep -o '[0-9]*$' || echo "?")
-  summary="$summary$(printf '%-11s %8ss %12s executions  %s' "$t" "$SECONDS_PER_TARGET" "${runs:-?}" "$result")\n"
+  runs=$(grep -o 'stat::number_of_executed_units: *[0-9]*' "$log" | tail -1 | grep -o '[0-9]*$' || true)
+  took=$(($(date +%s) - started))
+  summary="$summary$(printf '%-11s %8ss %12s executions  %s' "$t" "$took" "${runs:-?}" "$result")\n"
 done
 printf '== fuzzing summary\n%b' "$summary"
 exit $status
