@@ -24,6 +24,8 @@ for t in bmp scenario customdata container; do mkdir -p "$FUZZ/corpus/$t" "$FUZZ
 "$FUZZ/seeds_bmp" "$FUZZ/corpus/bmp"
 "$FUZZ/seeds_scenario" "$FUZZ/corpus/scenario"
 "$FUZZ/seeds_ds" "$FUZZ/corpus/customdata" "$FUZZ/corpus/container"
+# Inputs that once found a fault start every run again.
+for d in "$ROOT"/fuzz/regressions/*/; do cp "$d"* "$FUZZ/corpus/$(basename "$d")/"; done
 
 export ASAN_OPTIONS="${ASAN_OPTIONS:-abort_on_error=1:detect_leaks=1}"
 export UBSAN_OPTIONS="${UBSAN_OPTIONS:-print_stacktrace=1:halt_on_error=1}"
