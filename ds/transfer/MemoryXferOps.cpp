@@ -62,9 +62,8 @@ TW_UINT16 DsImageMemXfer(TW_IDENTITY*, TW_UINT16, TW_MEMREF data)
     if (g_scanStatus != kScanOk && g_scanStatus != kScanEndOfPage)
         return failFirst(AnswerFailedTransfer(g_scanStatus));
     if (g_page.rowBytes == 0) return failFirst(AnswerFailedTransfer(kScanDeviceFailed));
-    // A buffer that cannot hold one row would deliver nothing for ever.
-    if (g_page.rowsDone < g_page.length && xfer->Memory.Length < g_page.rowBytes)
-        return failFirst(app.Fail(TWCC_BADVALUE));
+    // A buffer that cannot hold one row gets a strip of no rows: the page
+    // stays where it was and a larger buffer may take it on.
 
     const uint32_t rows = std::min({g_page.length - g_page.rowsDone, xfer->Memory.Length / g_page.rowBytes,
                                     kMaxStripRows});

@@ -92,8 +92,9 @@ TEST_F(SheetLook, PresetPage)
 {
     HWND sheet = Show();
     ASSERT_NE(sheet, nullptr);
-    EXPECT_EQ(CurrentIndex(sheet), 0);
+    EXPECT_EQ(CurrentIndex(sheet), 1) << "the profile's PropPage 1 opens the Custom Settings page";
     for (int n = 0; n < 5; ++n) EXPECT_TRUE(IsWindowVisible(PresetButton(sheet, n))) << n;
+    EXPECT_EQ(CurrentIndex(sheet), 0);
     Hold();
     EXPECT_EQ(Disable(), TWRC_SUCCESS);
 }
