@@ -5,7 +5,9 @@
 #    real-typography pages rendered once into the benchmark's build folder
 #    (native);
 #  - store: a page through the page store against a plain loop reading the
-#    same rows from the simulated scanner, and the store's peak memory (Wine).
+#    same rows from the simulated scanner, and the store's peak memory (Wine);
+#  - transfer: a page through each transfer mechanism against a plain program
+#    writing the same BMP from the driver's rows, and the source's peak memory.
 # Usage: scripts/bench.sh [text pages per resolution, default 24]
 source "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
 
@@ -25,3 +27,5 @@ prepare_wine
 echo "== the page store against a plain driver loop"
 cd "$BUILD/bin"
 "$BUILD/wine-run.sh" ./bench_store.exe
+echo "== the transfers against a plain driver loop writing the same BMP"
+"$BUILD/wine-run.sh" ./bench_transfer.exe

@@ -14,6 +14,7 @@
 #include "device/ScanSequence.h"
 #include "device/UvLamp.h"
 #include "session/DataSourceApp.h"
+#include "session/ScanSheetLink.h"
 #include "session/ModuleHandle.h"
 #include "session/Operations.h"
 #include "session/ShowMessage.h"
@@ -131,6 +132,7 @@ TW_UINT16 CloseDs()
 {
     CDataSourceApp& app = TheApp();
     if (app.m_twainState <= kStateLoaded) return TWRC_SUCCESS;
+    CloseScanSheet();
     // From any state: a running scan is ended, the page files are deleted and
     // the progress dialog goes (giving the application its window back)
     // while the driver is still bound, so nothing of the session outlives it.

@@ -1,7 +1,7 @@
 #include "session/ScanSheetLink.h"
 
 namespace {
-const ScanSheetCalls* g_sheet = nullptr;
+const ScanSheetCalls* g_sheet = DefaultScanSheetCalls();
 } // namespace
 
 const ScanSheetCalls* SetScanSheetCalls(const ScanSheetCalls* calls)

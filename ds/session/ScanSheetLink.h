@@ -1,8 +1,8 @@
 // The seam between the session and the property sheet: enabling with the
 // dialog opens the sheet through these calls, MSG_PROCESSEVENT hands it the
-// application's messages, disabling closes it. The sheet registers its own
-// calls; until it does, no sheet can be created (enabling with the dialog
-// then fails as for a sheet that could not be made).
+// application's messages, disabling and closing close it. The calls in force
+// are the property sheet's (DefaultScanSheetCalls, ds/ui); tests may install
+// their own.
 #pragma once
 
 #include <windows.h>
@@ -21,7 +21,11 @@ struct ScanSheetCalls {
     bool (*translate)(MSG* message);
 };
 
-// Installs the sheet's calls (null: no sheet); gives the ones in force before.
+// The property sheet's own calls.
+const ScanSheetCalls* DefaultScanSheetCalls();
+
+// Installs the sheet's calls (null: no sheet can be made); gives the ones in
+// force before.
 const ScanSheetCalls* SetScanSheetCalls(const ScanSheetCalls* calls);
 
 bool OpenScanSheet(HWND parent, int page, bool settingsOnly);

@@ -1,6 +1,7 @@
 #include "ui/PropertyPageBase.h"
 
 #include "session/ModuleHandle.h"
+#include "ui/SheetDispatch.h"
 
 void CPropertyPageBase::DescribePage(PROPSHEETPAGEA& page, int templateId, const char* title)
 {
@@ -27,6 +28,8 @@ INT_PTR CALLBACK CPropertyPageBase::PageProc(HWND hwnd, UINT message, WPARAM wPa
 {
     // The system hands the page its own copy of the record: the object is
     // that copy's lParam.
+    // A page handler may close the sheet: its objects outlive the handler.
+    SheetDispatchScope scope;
     CDialogBase* created = nullptr;
     if (message == WM_INITDIALOG && lParam)
         created = reinterpret_cast<CPropertyPageBase*>(reinterpret_cast<const PROPSHEETPAGEA*>(lParam)->lParam);

@@ -8,6 +8,7 @@
 #include <cstring>
 #include <string>
 
+#include "HandleCount.h"
 #include "MessageBoxRecorder.h"
 #include "SourceHarness.h"
 #include "TempFolder.h"
@@ -244,15 +245,13 @@ TEST_F(OpenCloseTest, FiftyCyclesLeaveNothingBehind)
 {
     ASSERT_EQ(Open(h), TWRC_SUCCESS);
     ASSERT_EQ(h.Call(DG_CONTROL, DAT_IDENTITY, MSG_CLOSEDS, nullptr), TWRC_SUCCESS);
-    DWORD handlesBefore = 0;
-    GetProcessHandleCount(GetCurrentProcess(), &handlesBefore);
+    const long handlesBefore = CountProcessHandles();
+    ASSERT_GT(handlesBefore, 0);
     for (int i = 0; i < 50; ++i) {
         ASSERT_EQ(Open(h), TWRC_SUCCESS) << "cycle " << i;
         ASSERT_EQ(h.Call(DG_CONTROL, DAT_IDENTITY, MSG_CLOSEDS, nullptr), TWRC_SUCCESS);
     }
-    DWORD handlesAfter = 0;
-    GetProcessHandleCount(GetCurrentProcess(), &handlesAfter);
-    EXPECT_LE(handlesAfter, handlesBefore + 2);
+    EXPECT_LE(CountProcessHandles(), handlesBefore + 2);
     // The source holds no reference to the driver library after close: ours
     // is the only one left, so freeing it unloads the library.
     m_sim.Release();

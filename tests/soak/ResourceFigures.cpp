@@ -5,6 +5,8 @@
 // process's windows, committed private regions.
 #include "ResourceFigures.h"
 
+#include "HandleCount.h"
+
 #include <windows.h>
 #if defined(_MSC_VER)
 #include <intrin.h>
@@ -24,23 +26,7 @@ long FreeTlsSlots()
     return static_cast<long>(taken.size());
 }
 
-// Handle values are multiples of four; the scan stops well above what a
-// test process opens.
-constexpr ULONG_PTR kHandleScanEnd = 0x10000;
-
-long Handles()
-{
-    DWORD count = 0;
-    if (GetProcessHandleCount(GetCurrentProcess(), &count) && count > 0)
-        return static_cast<long>(count);
-    long n = 0;
-    for (ULONG_PTR value = 4; value < kHandleScanEnd; value += 4) {
-        DWORD flags;
-        if (GetHandleInformation(reinterpret_cast<HANDLE>(value), &flags))
-            ++n;
-    }
-    return n;
-}
+long Handles() { return CountProcessHandles(); }
 
 // The GDI handle table the process environment block points to: 65,536
 // entries of 24 bytes, a non-zero type byte marking an entry in use.

@@ -4,10 +4,18 @@
 // it, all through the manager-playing harness. The source loads and frees
 // the simulated driver library at every open and close, as in use. Every
 // step of the session is a row of kSteps: a transfer goes between open and
-// close.
-#include "ModuleWorkload.h"
+// close: a small grey page, enabled without the dialog, taken as a native
+// bitmap, ended, disabled.
+#include <windows.h>
+
+#include <algorithm>
+#include <cstring>
+
 #include "MessageBoxRecorder.h"
+#include "ModuleWorkload.h"
 #include "SourceHarness.h"
+#include "ValidSettings.h"
+#include "session/IdentitySignature.h"
 
 namespace {
 
@@ -38,10 +46,73 @@ TW_UINT16 CloseSource(SourceHarness& h, TW_IDENTITY&)
     return h.Call(DG_CONTROL, DAT_IDENTITY, MSG_CLOSEDS, nullptr);
 }
 
+// Grey at 150 dpi over 2 x 3 inches, without end-of-page detection: small
+// enough for hundreds of sessions, through the whole scan and transfer road.
+TW_UINT16 SetSmallPage(SourceHarness& h, TW_IDENTITY&)
+{
+    ScanSettings s = ValidScanSettings();
+    s.ScanMode = kModeGray;
+    s.DPI = 150;
+    s.DetectEOP = 0;
+    s.Right = 200;
+    s.Bottom = 300;
+    const uint32_t size = 12 + sizeof s;
+    HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, size);
+    if (!block) return TWRC_FAILURE;
+    auto* p = static_cast<uint8_t*>(GlobalLock(block));
+    std::memcpy(p, kIdentitySignature, 8);
+    const uint32_t version = 1;
+    std::memcpy(p + 8, &version, 4);
+    std::memcpy(p + 12, &s, sizeof s);
+    GlobalUnlock(block);
+    TW_CUSTOMDSDATA data{size, block};
+    TW_UINT16 rc = h.Call(DG_CONTROL, DAT_CUSTOMDSDATA, MSG_SET, &data);
+    GlobalFree(block);
+    return rc;
+}
+
+TW_UINT16 EnableWithoutDialog(SourceHarness& h, TW_IDENTITY&)
+{
+    SourceHarness::ClearRecords();
+    TW_USERINTERFACE ui{FALSE, FALSE, h.AppWindow()};
+    TW_UINT16 rc = h.Call(DG_CONTROL, DAT_USERINTERFACE, MSG_ENABLEDS, &ui);
+    if (rc != TWRC_SUCCESS) return rc;
+    const auto& n = SourceHarness::Notifications();
+    return std::count(n.begin(), n.end(), TW_UINT16(MSG_XFERREADY)) == 1 ? TWRC_SUCCESS : TWRC_FAILURE;
+}
+
+TW_UINT16 TransferNative(SourceHarness& h, TW_IDENTITY&)
+{
+    TW_HANDLE dib = nullptr;
+    TW_UINT16 rc = h.Call(DG_IMAGE, DAT_IMAGENATIVEXFER, MSG_GET, &dib);
+    if (dib && rc == TWRC_XFERDONE) GlobalFree(dib);
+    return rc == TWRC_XFERDONE ? TWRC_SUCCESS : rc;
+}
+
+TW_UINT16 EndTransfer(SourceHarness& h, TW_IDENTITY&)
+{
+    TW_PENDINGXFERS pending{};
+    TW_UINT16 rc = h.Call(DG_CONTROL, DAT_PENDINGXFERS, MSG_ENDXFER, &pending);
+    if (rc != TWRC_SUCCESS) return rc;
+    h.PumpEvents();   // the wake-up message and the close request
+    return pending.Count == 0 ? TWRC_SUCCESS : TWRC_FAILURE;
+}
+
+TW_UINT16 DisableSource(SourceHarness& h, TW_IDENTITY&)
+{
+    TW_USERINTERFACE ui{};
+    return h.Call(DG_CONTROL, DAT_USERINTERFACE, MSG_DISABLEDS, &ui);
+}
+
 const SessionStep kSteps[] = {
     {"DAT_IDENTITY/MSG_GET", GetIdentity},
     {"DAT_ENTRYPOINT/MSG_SET", GiveEntryPoints},
     {"MSG_OPENDS", OpenSource},
+    {"DAT_CUSTOMDSDATA/MSG_SET", SetSmallPage},
+    {"MSG_ENABLEDS without the dialog, MSG_XFERREADY", EnableWithoutDialog},
+    {"DAT_IMAGENATIVEXFER/MSG_GET", TransferNative},
+    {"MSG_ENDXFER, no page left", EndTransfer},
+    {"MSG_DISABLEDS", DisableSource},
     {"MSG_CLOSEDS", CloseSource},
 };
 

@@ -116,19 +116,6 @@ TEST_F(SessionRoad, ProcessEventOutsideAnEnabledSessionIsASequenceError)
     EXPECT_TWAIN(app, TWRC_FAILURE, TWCC_SEQERROR, app.ProcessEvent(&msg));
 }
 
-TEST_F(SessionRoad, TheDialogRoadsFailAsForASheetThatCannotBeMade)
-{
-    ASSERT_EQ(Open(), TWRC_SUCCESS);
-    TW_USERINTERFACE ui{TRUE, FALSE, app.AppWindow()};
-    EXPECT_TWAIN(app, TWRC_FAILURE, TWCC_LOWMEMORY, app.Call(DG_CONTROL, DAT_USERINTERFACE, MSG_ENABLEDS, &ui));
-    EXPECT_EQ(ui.ModalUI, TRUE);
-    EXPECT_TWAIN(app, TWRC_FAILURE, TWCC_LOWMEMORY,
-                 app.Call(DG_CONTROL, DAT_USERINTERFACE, MSG_ENABLEDSUIONLY, &ui));
-    // Still state 4: settings can be changed, enabling without UI works.
-    Apply(Settings());
-    EXPECT_TWAIN(app, TWRC_SUCCESS, TWCC_SUCCESS, Enable());
-}
-
 TEST_F(SessionRoad, DecliningThePaperPromptFailsTheEnableInStateFour)
 {
     UsePages("");

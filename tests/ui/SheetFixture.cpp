@@ -1,0 +1,91 @@
+#include "SheetFixture.h"
+
+#include <shlobj.h>
+
+#include "ui/resource.h"
+
+namespace {
+// Only the sections these tests use go: other test programs share the file.
+void ClearSections()
+{
+    const char* sections[] = {"SHEETAPP", "PRESET_0", "PRESET_1", "PRESET_2", "PRESET_3", "PRESET_4", "MAIN"};
+    for (const char* section : sections) WritePrivateProfileStringA(section, nullptr, nullptr, SheetTest::ProfilePath().c_str());
+}
+} // namespace
+
+void SheetTest::SetUp()
+{
+    ClearSections();
+    XferTest::SetUp();
+}
+
+void SheetTest::TearDown()
+{
+    XferTest::TearDown();
+    ClearSections();
+}
+
+std::string SheetTest::ProfilePath()
+{
+    char folder[MAX_PATH] = {};
+    SHGetFolderPathA(nullptr, CSIDL_LOCAL_APPDATA, nullptr, 0, folder);
+    return std::string(folder) + "\\Mirevo\\TARVX380.INI";
+}
+
+void SheetTest::PutProfile(const char* section, const char* key, const char* value)
+{
+    CreateDirectoryA((ProfilePath().substr(0, ProfilePath().rfind('\\'))).c_str(), nullptr);
+    WritePrivateProfileStringA(section, key, value, ProfilePath().c_str());
+}
+
+std::string SheetTest::GetProfile(const char* section, const char* key)
+{
+    char buf[64] = {};
+    GetPrivateProfileStringA(section, key, "<absent>", buf, sizeof buf, ProfilePath().c_str());
+    return buf;
+}
+
+TW_UINT16 SheetTest::EnableWithDialog(bool settingsOnly, TW_USERINTERFACE* ui)
+{
+    TW_USERINTERFACE record{TRUE, FALSE, app.AppWindow()};
+    const TW_UINT16 rc =
+        app.Call(DG_CONTROL, DAT_USERINTERFACE, settingsOnly ? MSG_ENABLEDSUIONLY : MSG_ENABLEDS, &record);
+    if (ui) *ui = record;
+    return rc;
+}
+
+namespace {
+BOOL CALLBACK FindSheetWindow(HWND window, LPARAM out)
+{
+    if (!IsWindowVisible(window)) return TRUE;
+    HWND page = reinterpret_cast<HWND>(SendMessageA(window, PSM_GETCURRENTPAGEHWND, 0, 0));
+    if (page && IsChild(window, page)) {
+        *reinterpret_cast<HWND*>(out) = window;
+        return FALSE;
+    }
+    return TRUE;
+}
+} // namespace
+
+HWND SheetTest::FindSheet()
+{
+    HWND sheet = nullptr;
+    EnumThreadWindows(GetCurrentThreadId(), &FindSheetWindow, reinterpret_cast<LPARAM>(&sheet));
+    return sheet;
+}
+
+HWND SheetTest::CurrentPage(HWND sheet)
+{
+    return reinterpret_cast<HWND>(SendMessageA(sheet, PSM_GETCURRENTPAGEHWND, 0, 0));
+}
+
+int SheetTest::CurrentIndex(HWND sheet)
+{
+    return static_cast<int>(SendMessageA(sheet, PSM_HWNDTOINDEX, reinterpret_cast<WPARAM>(CurrentPage(sheet)), 0));
+}
+
+HWND SheetTest::PresetButton(HWND sheet, int n)
+{
+    HWND page = reinterpret_cast<HWND>(SendMessageA(sheet, PSM_INDEXTOHWND, 0, 0));
+    return page ? GetDlgItem(page, IDC_PRESET_FIRST + n) : nullptr;
+}
