@@ -4,7 +4,7 @@ set -euo pipefail
 
 ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 BUILD="${TX_BUILD_DIR:-$ROOT/build}"
-PACKAGES="cmake make nsis mingw-w64 g++-mingw-w64-x86-64-posix mingw-w64-tools wine64 wine xvfb xauth googletest imagemagick poppler-utils"
+PACKAGES="cmake make nsis mingw-w64 g++-mingw-w64-x86-64-posix mingw-w64-tools wine64 wine xvfb xauth googletest imagemagick poppler-utils clang libclang-rt-14-dev"
 
 # Installs whatever of the named packages is missing (root or sudo).
 ensure_packages() {
@@ -80,4 +80,22 @@ start_display() {
 stop_display() {
   wineserver -k >/dev/null 2>&1 || true
   [ -n "${XVFB_PID:-}" ] && kill "$XVFB_PID" >/dev/null 2>&1 || true
+}
+
+# The portable cores built natively with clang under AddressSanitizer and
+# UndefinedBehaviorSanitizer (tests/native), and their tests run there.
+# Arguments are CTest's (a -R that cannot match the native program skips it).
+run_native_tests() {
+  local args=("$@") i
+  for ((i = 0; i < ${#args[@]}; i++)); do
+    if [ "${args[$i]}" = "-R" ] && [ -n "${args[$((i + 1))]:-}" ]; then
+      [[ native_asan_tests =~ ${args[$((i + 1))]} ]] || return 0
+    fi
+  done
+  local native="$BUILD/native-asan"
+  echo "== building the sanitizer tests in $native"
+  cmake -S "$ROOT/tests/native" -B "$native" -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ >/dev/null
+  cmake --build "$native" -j2
+  (cd "$native" && ASAN_OPTIONS="${ASAN_OPTIONS:-detect_leaks=1}" UBSAN_OPTIONS="${UBSAN_OPTIONS:-print_stacktrace=1}" \
+     ctest --output-on-failure "$@")
 }

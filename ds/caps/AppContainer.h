@@ -4,6 +4,8 @@
 // unlock, and never freed here.
 #pragma once
 
+#include <cstddef>
+#include <cstdint>
 #include <vector>
 
 #include "twain/Twain.h"
@@ -32,3 +34,8 @@ enum class AppContainerRead {
 // Reads a one value, enumeration or range whose items are itemWidth bytes
 // (2 or 4) wide.
 AppContainerRead ReadAppContainer(const TW_CAPABILITY& cap, unsigned itemWidth, AppValue& out);
+
+// The same over the container's bytes, already locked: `size` is the length
+// of the block at `p`. Plain C++, without the manager's handles.
+AppContainerRead ReadAppContainerBytes(TW_UINT16 conType, const uint8_t* p, size_t size, unsigned itemWidth,
+                                       AppValue& out);

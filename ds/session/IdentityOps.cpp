@@ -20,6 +20,7 @@
 #include "session/ShowMessage.h"
 #include "session/SourceIdentity.h"
 #include "session/StateTable.h"
+#include "transfer/MemoryXfer.h"
 #include "transfer/FileXferTarget.h"
 #include "transfer/PageStore.h"
 #include "transfer/TempFiles.h"
@@ -137,6 +138,7 @@ TW_UINT16 CloseDs()
     // the progress dialog goes (giving the application its window back)
     // while the driver is still bound, so nothing of the session outlives it.
     ThePageStore().CloseAll();
+    ForgetMemoryXferPage();
     app.m_pendingXfers = 0;
     if (TheScanner().IsBound()) {
         EndScan();

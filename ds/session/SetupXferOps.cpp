@@ -1,5 +1,6 @@
 // DAT_SETUPMEMXFER and DAT_SETUPFILEXFER: buffer sizes for memory transfers
 // and the name and format of file transfers.
+#include <algorithm>
 #include <cstring>
 
 #include "session/DataSourceApp.h"
@@ -23,8 +24,12 @@ TW_UINT16 SetupMemXfer(TW_SETUPMEMXFER* setup)
         return TWRC_SUCCESS;
     }
     const uint32_t rows = ChunkRows(store.Resolution(), store.Length(false), rowBytes);
-    setup->MinBufSize = rowBytes * std::max<uint32_t>(1, kMinMemBuffer / rowBytes);
-    setup->MaxBufSize = setup->Preferred = rowBytes * rows;
+    // Whole rows throughout, and never a minimum above the preferred size:
+    // a page of narrow rows may have a strip smaller than the usual floor.
+    const uint32_t preferred = rowBytes * std::max<uint32_t>(1, rows);
+    const uint32_t floorRows = std::max<uint32_t>(1, kMinMemBuffer / rowBytes);
+    setup->MinBufSize = std::min(preferred, rowBytes * floorRows);
+    setup->MaxBufSize = setup->Preferred = preferred;
     return TWRC_SUCCESS;
 }
 

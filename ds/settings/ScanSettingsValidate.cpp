@@ -21,6 +21,9 @@ void ValidateImagingFields(ScanSettings* r)
     if (dropMin > 180 || r->ColorDropMin > r->ColorDropMax) r->ColorDropMin = 35;
     const auto dropMax = static_cast<uint16_t>(r->ColorDropMax);
     if (dropMax > 180 || r->ColorDropMax < r->ColorDropMin) r->ColorDropMax = 85;
+    // A lower end that was kept against an upper end just replaced may lie
+    // above it: the window would be empty, so the lower end goes too.
+    if (r->ColorDropMin > r->ColorDropMax) r->ColorDropMin = 35;
     ReplaceOutside<uint16_t>(r->ColorDropSatMin, 1, 254, 75);
     ReplaceOutside<uint16_t>(r->ColorDropLumMin, 1, 254, 25);
     ReplaceOutside<uint16_t>(r->ColorDropBlobMin, 1, 500, 25);

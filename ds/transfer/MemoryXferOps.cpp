@@ -49,11 +49,22 @@ TW_UINT16 DsImageMemXfer(TW_IDENTITY*, TW_UINT16, TW_MEMREF data)
     if (!xfer) return FailNullRecord();
     CDataSourceApp& app = TheApp();
     CPageStore& store = ThePageStore();
-    if (app.m_twainState == kStateXferReady) TakePage(store);
+    // A first strip that fails leaves no page taken: a whole-image transfer
+    // may follow, and a later strip must not read from its finished page.
+    const bool first = app.m_twainState == kStateXferReady;
+    if (first) TakePage(store);
+    auto failFirst = [first](TW_UINT16 rc) {
+        if (first) ForgetMemoryXferPage();
+        return rc;
+    };
     // State 7 reached by another mechanism: no page is being delivered in strips.
     if (!g_page.active) return app.Fail(TWCC_SEQERROR);
-    if (g_scanStatus != kScanOk && g_scanStatus != kScanEndOfPage) return AnswerFailedTransfer(g_scanStatus);
-    if (g_page.rowBytes == 0) return AnswerFailedTransfer(kScanDeviceFailed);
+    if (g_scanStatus != kScanOk && g_scanStatus != kScanEndOfPage)
+        return failFirst(AnswerFailedTransfer(g_scanStatus));
+    if (g_page.rowBytes == 0) return failFirst(AnswerFailedTransfer(kScanDeviceFailed));
+    // A buffer that cannot hold one row would deliver nothing for ever.
+    if (g_page.rowsDone < g_page.length && xfer->Memory.Length < g_page.rowBytes)
+        return failFirst(app.Fail(TWCC_BADVALUE));
 
     const uint32_t rows = std::min({g_page.length - g_page.rowsDone, xfer->Memory.Length / g_page.rowBytes,
                                     kMaxStripRows});
@@ -62,7 +73,7 @@ TW_UINT16 DsImageMemXfer(TW_IDENTITY*, TW_UINT16, TW_MEMREF data)
         const bool isHandle = (xfer->Memory.Flags & TWMF_HANDLE) != 0;
         DsmLockedHandle locked(isHandle ? xfer->Memory.TheMem : nullptr);
         auto* buffer = static_cast<uint8_t*>(isHandle ? locked.get() : xfer->Memory.TheMem);
-        if (!buffer) return app.Fail(TWCC_BADVALUE);
+        if (!buffer) return failFirst(app.Fail(TWCC_BADVALUE));
         const int32_t status = store.ReadRows(buffer, rows, g_page.side, &got);
         if (status != kScanOk) return AnswerFailedTransfer(status);
         got = std::min(got, rows);

@@ -7,6 +7,7 @@
 #include "transfer/BitmapWriter.h"
 #include "transfer/ImageSource.h"
 #include "transfer/TransferMemFile.h"
+#include "transfer/MemoryXfer.h"
 #include "transfer/XferFailure.h"
 
 namespace {
@@ -16,6 +17,7 @@ constexpr uint32_t kNativeGrowStep = 1024;
 TW_UINT16 DsImageNativeXfer(TW_IDENTITY*, TW_UINT16, TW_MEMREF data)
 {
     if (!RequireState(Op::WholeImageXfer)) return TWRC_FAILURE;
+    ForgetMemoryXferPage();   // no strip may follow on this page
     auto* slot = static_cast<TW_HANDLE*>(data);
     if (!slot) return FailNullRecord();
     *slot = nullptr;

@@ -40,6 +40,13 @@ constexpr UINT kMsgPollPaper = WM_APP + 100;
 // Sent by the sheet to the Custom Settings page's window when the sheet is
 // activated while that page is in front: the page refreshes itself.
 constexpr UINT kMsgRefreshPage = WM_APP + 101;
+// The clock of the paper poll. WM_APP + 102 with wParam non-zero takes the
+// ticks off the sheet's 167 ms timer: from then on the poll runs only on
+// WM_APP + 103, one tick per message (the result is 1 when the sensor was
+// read). wParam 0 gives the ticks back to the timer. A harness uses this to
+// step the poll at its own pace.
+constexpr UINT kMsgPaperClock = WM_APP + 102;
+constexpr UINT kMsgPaperTick = WM_APP + 103;
 
 // The paper status the sheet's timer read last, and whether a page must read
 // it itself (set until the timer has read it).

@@ -16,7 +16,6 @@ bool g_sheetPaperRefresh = true;
 namespace {
 
 constexpr UINT_PTR kPaperTimer = 1;
-constexpr UINT kPaperPeriodMs = 167;
 constexpr int kApplyButton = 0x3021;
 constexpr UINT_PTR kSubclassId = 1;
 
@@ -52,7 +51,10 @@ bool OwnWindow(HWND window)
 
 } // namespace
 
-CScanSheet::CScanSheet(HWND parent, int startSlot) : m_parent(parent), m_startSlot(startSlot) {}
+CScanSheet::CScanSheet(HWND parent, int startSlot)
+    : m_parent(parent), m_startSlot(startSlot), m_paper([] { return IsPaperPresent(); }, [] { PrefeedDocument(); })
+{
+}
 
 CScanSheet::~CScanSheet() { DestroyWindowNow(); }
 
@@ -97,7 +99,7 @@ bool CScanSheet::Create()
     }
     m_hwnd = hwnd;
     SetWindowSubclass(m_hwnd, &SheetProc, kSubclassId, reinterpret_cast<DWORD_PTR>(this));
-    SetTimer(m_hwnd, kPaperTimer, kPaperPeriodMs, nullptr);
+    if (m_timerTicks) SetTimer(m_hwnd, kPaperTimer, kSheetPaperPeriodMs, nullptr);
     // The parent is disabled once the sheet exists: a sheet made over a
     // disabled owner fails here.
     if (OwnWindow(m_parent)) EnableWindow(m_parent, FALSE);
@@ -146,17 +148,22 @@ int CScanSheet::ActiveSlot() const
     return -1;
 }
 
-void CScanSheet::OnTimer()
+bool CScanSheet::OnPaperTick()
 {
-    if (!m_pollPaper || m_busy || GetActiveWindow() != m_hwnd) return;
+    if (!m_paper.Tick(m_pollPaper && !m_busy && GetActiveWindow() == m_hwnd)) return false;
     g_sheetPaperRefresh = false;
-    g_sheetPaperPresent = IsPaperPresent();
-    if (!g_sheetPaperPresent) {
-        m_paperState = 0;
-    } else if (m_paperState == 0) {
-        m_paperState = 1;
-        PrefeedDocument();
-    }
+    g_sheetPaperPresent = m_paper.PaperPresent();
+    return true;
+}
+
+void CScanSheet::UseTimerTicks(bool timer)
+{
+    if (timer == m_timerTicks) return;
+    m_timerTicks = timer;
+    if (timer)
+        SetTimer(m_hwnd, kPaperTimer, kSheetPaperPeriodMs, nullptr);
+    else
+        KillTimer(m_hwnd, kPaperTimer);
 }
 
 bool CScanSheet::Translate(MSG* message)
@@ -180,7 +187,7 @@ bool CScanSheet::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESU
             PostMessageA(m_pages[kSlotCustom]->Window(), kMsgRefreshPage, 0, 0);
         return false;
     case WM_TIMER:
-        if (wParam == kPaperTimer) OnTimer();
+        if (wParam == kPaperTimer && m_timerTicks) OnPaperTick();
         return false;
     case WM_CLOSE:
         OnCancel();
@@ -202,6 +209,12 @@ bool CScanSheet::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESU
         return true;
     case kMsgPollPaper:
         m_pollPaper = wParam != 0;
+        return true;
+    case kMsgPaperClock:
+        UseTimerTicks(wParam == 0);
+        return true;
+    case kMsgPaperTick:
+        result = OnPaperTick() ? 1 : 0;
         return true;
     default:
         (void)lParam;

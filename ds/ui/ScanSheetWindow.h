@@ -13,6 +13,7 @@
 
 #include "ui/PropertyPageBase.h"
 #include "ui/ScanSheet.h"
+#include "ui/ScanSheetPaperPoll.h"
 
 class CScanSheet {
 public:
@@ -42,14 +43,16 @@ private:
     static LRESULT CALLBACK SheetProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR self);
     bool HandleMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
     void LayOut();
-    void OnTimer();
+    bool OnPaperTick();
+    void UseTimerTicks(bool timer);
 
     HWND m_hwnd = nullptr;
     HWND m_parent;
     int m_startSlot;
     std::unique_ptr<CPropertyPageBase> m_pages[kSheetSlotCount + 1];
     std::string m_titles[kSheetSlotCount + 1];
-    int m_paperState = -1;
+    CScanSheetPaperPoll m_paper;
+    bool m_timerTicks = true;
     bool m_busy = false;
     bool m_pollPaper = true;
 };

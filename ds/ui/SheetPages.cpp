@@ -5,6 +5,7 @@
 #include "common/text/DsTexts.h"
 #include "imaging/ImagingQuery.h"
 #include "ui/AdvancedSettingsPage.h"
+#include "ui/CustomSettingsPage.h"
 #include "ui/InformationPage.h"
 #include "ui/PresetPage.h"
 #include "ui/ScanSheet.h"
@@ -25,7 +26,7 @@ int InformationTemplate() { return IDD_INFORMATION_PAGE; }
 
 const SheetSlotEntry kSlots[kSheetSlotCount] = {
     {&Make<CPresetPage>, &PresetTemplate, &tx::dstext::kTxtPagePreset},
-    {nullptr /* the Custom Settings page */, &CustomTemplate, &tx::dstext::kTxtPageCustom},
+    {&Make<CCustomSettingsPage>, &CustomTemplate, &tx::dstext::kTxtPageCustom},
     {&Make<CAdvancedSettingsPage>, &AdvancedTemplate, &tx::dstext::kTxtPageAdvanced},
     {&Make<CInformationPage>, &InformationTemplate, &tx::dstext::kTxtPageInformation},
 };

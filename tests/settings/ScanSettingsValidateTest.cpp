@@ -99,6 +99,21 @@ TEST_F(ValidateTest, WithImagingTheDropoutFieldsAreBoundedAndFilterInvertCleared
     EXPECT_EQ(s.ColorDropType, 0);
     EXPECT_EQ(s.AutoCrop, 1);
 
+    // A lower end in range against an upper end out of range: the upper end
+    // is replaced, and a lower end above it as well, so that validating once
+    // leaves a window that a second validation keeps.
+    s = Valid();
+    s.ColorDropMin = 112;
+    s.ColorDropMax = 5632;
+    ValidateScanSettings(&s);
+    EXPECT_EQ(s.ColorDropMin, 35);
+    EXPECT_EQ(s.ColorDropMax, 85);
+    s.ColorDropMin = 60;
+    s.ColorDropMax = 181;
+    ValidateScanSettings(&s);
+    EXPECT_EQ(s.ColorDropMin, 60) << "a lower end below the replaced upper end stays";
+    EXPECT_EQ(s.ColorDropMax, 85);
+
     s = Valid();
     s.ColorDropMin = 200;
     s.ColorDropMax = 300;

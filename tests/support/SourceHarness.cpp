@@ -9,6 +9,8 @@ namespace {
 std::vector<TW_HANDLE> g_madeHandles;
 std::vector<TW_UINT16> g_notifications;
 
+std::function<void(TW_UINT16)> g_hook;
+
 TW_HANDLE TW_CALLINGSTYLE ManagerAllocate(TW_UINT32 size)
 {
     TW_HANDLE h = GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, size);
@@ -22,7 +24,10 @@ void TW_CALLINGSTYLE ManagerUnlock(TW_HANDLE h) { GlobalUnlock(h); }
 TW_UINT16 TW_CALLINGSTYLE ManagerEntry(TW_IDENTITY*, TW_IDENTITY*, TW_UINT32 dg, TW_UINT16 dat,
                                        TW_UINT16 msg, TW_MEMREF)
 {
-    if (dg == DG_CONTROL && dat == DAT_NULL) g_notifications.push_back(msg);
+    if (dg == DG_CONTROL && dat == DAT_NULL) {
+        g_notifications.push_back(msg);
+        if (g_hook) g_hook(msg);
+    }
     return TWRC_SUCCESS;
 }
 
@@ -145,6 +150,8 @@ bool SourceHarness::MadeByManager(TW_HANDLE handle)
 {
     return std::find(g_madeHandles.begin(), g_madeHandles.end(), handle) != g_madeHandles.end();
 }
+
+void SourceHarness::OnNotification(std::function<void(TW_UINT16)> hook) { g_hook = std::move(hook); }
 
 const std::vector<TW_UINT16>& SourceHarness::Notifications() { return g_notifications; }
 

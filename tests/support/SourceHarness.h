@@ -41,6 +41,9 @@ public:
     static bool MadeByManager(TW_HANDLE handle);
     static const std::vector<TW_UINT16>& Notifications();
     static void ClearRecords();
+    // Called with each notification as it arrives, from inside the source's
+    // call to the manager (empty: none).
+    static void OnNotification(std::function<void(TW_UINT16)> hook);
 
     // The application's message loop: takes every waiting message of this
     // thread, hands it to the source through MSG_PROCESSEVENT and dispatches

@@ -53,7 +53,7 @@ protected:
     }
 };
 
-enum class Mechanism { Native, Memory, File };
+enum class Mechanism { Native, Memory, File, Tiff };
 
 class CancelDuring : public Failures, public ::testing::WithParamInterface<Mechanism> {};
 
@@ -85,6 +85,7 @@ TEST_P(CancelDuring, AnswersCancelWithoutAMessageAndEjectsTheSheet)
         break;
     }
     case Mechanism::File: rc = FileXfer(target, TWFF_BMP); break;
+    case Mechanism::Tiff: rc = FileXfer(target, TWFF_TIFF); break;
     }
     EXPECT_EQ(rc, TWRC_CANCEL);
     EXPECT_GE(cancel.Acted(), 1);
@@ -98,7 +99,8 @@ TEST_P(CancelDuring, AnswersCancelWithoutAMessageAndEjectsTheSheet)
 }
 
 INSTANTIATE_TEST_SUITE_P(EachMechanism, CancelDuring,
-                         ::testing::Values(Mechanism::Native, Mechanism::Memory, Mechanism::File));
+                         ::testing::Values(Mechanism::Native, Mechanism::Memory, Mechanism::File,
+                                           Mechanism::Tiff));
 
 TEST_F(Failures, DeviceFaultMidPageShowsItsMessageAndTheNextPageWorks)
 {
@@ -115,6 +117,22 @@ TEST_F(Failures, DeviceFaultMidPageShowsItsMessageAndTheNextPageWorks)
     // Later strips of the failed page fail as well.
     PageRows page;
     EXPECT_EQ(Memory(&page), TWRC_FAILURE);
+    Sim("Faults", "ReadErrorAfterRows", "-1");
+    ExpectUsableAgain();
+}
+
+TEST_F(Failures, DeviceFaultMidTiffLeavesNoPartOfTheFile)
+{
+    Sim("Faults", "ReadErrorAfterRows", "200");
+    Start();
+    MessageBoxRecorder boxes;
+    TempFolder folder;
+    const std::string target = folder.File("faulted.tif");
+    EXPECT_TWAIN(app, TWRC_FAILURE, TWCC_OPERATIONERROR, FileXfer(target, TWFF_TIFF));
+    ASSERT_EQ(boxes.Boxes().size(), 1u);
+    EXPECT_EQ(boxes.Boxes()[0].text, tx::DsText(tx::dstext::kTxtScannerNotConnected));
+    EXPECT_FALSE(Exists(target)) << "the rows written before the fault are gone with their file";
+    EXPECT_EQ(Pending(MSG_GET), 0);
     Sim("Faults", "ReadErrorAfterRows", "-1");
     ExpectUsableAgain();
 }
@@ -139,7 +157,7 @@ TEST_F(Failures, FileIntoAMissingFolderLeavesNothingBehind)
     const std::string tiff = folder.File("missing\\page.tif");
     EXPECT_TWAIN(app, TWRC_FAILURE, TWCC_OPERATIONERROR, FileXfer(tiff, TWFF_TIFF));
     EXPECT_FALSE(Exists(tiff));
-    EXPECT_EQ(TemporaryBmps(), temporaries) << "the temporary BMP is gone";
+    EXPECT_EQ(TemporaryBmps(), temporaries) << "no temporary file is left";
 
     EXPECT_EQ(Pending(MSG_ENDXFER), 0);
     EXPECT_EQ(Disable(), TWRC_SUCCESS);
@@ -147,7 +165,7 @@ TEST_F(Failures, FileIntoAMissingFolderLeavesNothingBehind)
     const std::string good = folder.File("page.tif");
     EXPECT_EQ(FileXfer(good, TWFF_TIFF), TWRC_XFERDONE) << app.Describe(TWRC_FAILURE);
     EXPECT_TRUE(Exists(good));
-    EXPECT_EQ(TemporaryBmps(), temporaries) << "the temporary BMP is gone after success too";
+    EXPECT_EQ(TemporaryBmps(), temporaries) << "nor after success";
 }
 
 } // namespace

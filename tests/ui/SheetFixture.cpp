@@ -86,6 +86,9 @@ int SheetTest::CurrentIndex(HWND sheet)
 
 HWND SheetTest::PresetButton(HWND sheet, int n)
 {
+    // The sheet opens on the Custom Settings page by default: the user brings
+    // the Pre-set page to the front before pressing one of its buttons.
+    if (sheet && CurrentIndex(sheet) != 0) SendMessageA(sheet, PSM_SETCURSEL, 0, 0);
     HWND page = reinterpret_cast<HWND>(SendMessageA(sheet, PSM_INDEXTOHWND, 0, 0));
     return page ? GetDlgItem(page, IDC_PRESET_FIRST + n) : nullptr;
 }

@@ -3,6 +3,12 @@
 // only, Escape, close, suspend, and closing the source under the sheet.
 #include <gtest/gtest.h>
 
+#include <windows.h>
+#include <commctrl.h>
+
+#include <string>
+
+#include "HandleCount.h"
 #include "SheetFixture.h"
 #include "ui/resource.h"
 
@@ -132,6 +138,81 @@ TEST_F(SheetTest, PropPageChoosesTheFirstPage)
     EXPECT_EQ(CurrentIndex(sheet), 0);
     EXPECT_NE(GetDlgItem(CurrentPage(sheet), IDC_PRESET_FIRST), nullptr);
     EXPECT_EQ(Disable(), TWRC_SUCCESS);
+}
+
+// PropPage 1 asks for the Custom Settings page; a sheet without that page
+// opens on its first page.
+TEST_F(SheetTest, PropPageOneChoosesTheCustomPageWhereThereIsOne)
+{
+    PutProfile("SHEETAPP", "PropPage", "1");
+    ASSERT_EQ(Open(), TWRC_SUCCESS);
+    ASSERT_EQ(EnableWithDialog(), TWRC_SUCCESS);
+    HWND sheet = FindSheet();
+    ASSERT_NE(sheet, nullptr);
+    HWND tabs = reinterpret_cast<HWND>(SendMessageA(sheet, PSM_GETTABCONTROL, 0, 0));
+    const int count = static_cast<int>(SendMessageA(tabs, TCM_GETITEMCOUNT, 0, 0));
+    int custom = -1;
+    for (int i = 0; i < count; ++i) {
+        char text[128] = {};
+        TCITEMA item = {};
+        item.mask = TCIF_TEXT;
+        item.pszText = text;
+        item.cchTextMax = sizeof text;
+        SendMessageA(tabs, TCM_GETITEMA, i, reinterpret_cast<LPARAM>(&item));
+        if (std::string(text) == "Custom Settings") custom = i;
+    }
+    EXPECT_EQ(CurrentIndex(sheet), custom >= 0 ? custom : 0);
+    EXPECT_EQ(Disable(), TWRC_SUCCESS);
+}
+
+// The pages' Cancel (IDCANCEL to the sheet) asks to be closed like Escape.
+TEST_F(SheetTest, CancelAsksToBeClosed)
+{
+    ASSERT_EQ(Open(), TWRC_SUCCESS);
+    ASSERT_EQ(EnableWithDialog(), TWRC_SUCCESS);
+    HWND sheet = FindSheet();
+    ASSERT_NE(sheet, nullptr);
+    SendMessageA(sheet, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
+    Pump(1000, [&] { return Count(MSG_CLOSEDSREQ) > 0; });
+    EXPECT_EQ(Count(MSG_CLOSEDSREQ), 1);
+    EXPECT_FALSE(IsWindow(sheet));
+    EXPECT_TRUE(IsWindowEnabled(app.AppWindow()));
+    EXPECT_EQ(Count(MSG_XFERREADY), 0);
+    EXPECT_EQ(Disable(), TWRC_SUCCESS);
+}
+
+int ThreadWindowCount()
+{
+    int count = 0;
+    EnumThreadWindows(
+        GetCurrentThreadId(), [](HWND, LPARAM p) -> BOOL { return ++*reinterpret_cast<int*>(p), TRUE; },
+        reinterpret_cast<LPARAM>(&count));
+    return count;
+}
+
+// Closing the source with the sheet up, again and again: no window, handle
+// or GDI object is left behind.
+TEST_F(SheetTest, ClosingUnderTheSheetLeavesNothingBehind)
+{
+    auto cycle = [&] {
+        ASSERT_EQ(Open(), TWRC_SUCCESS);
+        ASSERT_EQ(EnableWithDialog(), TWRC_SUCCESS);
+        ASSERT_NE(FindSheet(), nullptr);
+        Pump(100);
+        ASSERT_EQ(Close(), TWRC_SUCCESS);
+        Pump(50);
+    };
+    cycle(); // the first session loads what stays loaded
+    const int windows = ThreadWindowCount();
+    const long handles = CountProcessHandles();
+    const DWORD gdi = GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS);
+    for (int i = 0; i < 4; ++i) cycle();
+    EXPECT_EQ(ThreadWindowCount(), windows);
+    EXPECT_LE(CountProcessHandles(), handles + 2);
+    if (gdi > 0) {
+        EXPECT_LE(GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS), gdi + 4);
+    }
+    EXPECT_TRUE(IsWindowEnabled(app.AppWindow()));
 }
 
 TEST_F(SheetTest, ProcessEventPassesOnWhatIsNotTheSheets)

@@ -16,8 +16,19 @@ void Put16(uint8_t* p, uint16_t v) { p[0] = static_cast<uint8_t>(v); p[1] = stat
 struct FileCloser { void operator()(std::FILE* f) const { if (f) std::fclose(f); } };
 using FilePtr = std::unique_ptr<std::FILE, FileCloser>;
 
-// Dots per inch from pixels per metre (300 when the header has none).
-int DpiOf(uint32_t perMetre) { return perMetre ? static_cast<int>((perMetre * 254 + 5000) / 10000) : 300; }
+// Dots per inch from pixels per metre (300 when the header has none), in
+// 64 bits: a large count from the file must not wrap to a small resolution.
+int DpiOf(uint32_t perMetre) {
+    return perMetre ? static_cast<int>((uint64_t{perMetre} * 254 + 5000) / 10000) : 300;
+}
+
+// Pixels per metre for the header from dots per inch: none for a resolution
+// below one, the largest count the field holds for one beyond it.
+uint32_t PerMetreOf(int dpi) {
+    if (dpi <= 0) return 0;
+    const uint64_t perMetre = static_cast<uint64_t>(dpi) * 10000 / 254;
+    return perMetre > UINT32_MAX ? UINT32_MAX : static_cast<uint32_t>(perMetre);
+}
 
 }  // namespace
 
@@ -92,8 +103,8 @@ Status EncodeBmp(const Image& img, std::vector<uint8_t>& out) {
     Put16(d + 26, 1);
     Put16(d + 28, static_cast<uint16_t>(img.bpp));
     Put32(d + 34, static_cast<uint32_t>(rowBytes * img.height));
-    Put32(d + 38, static_cast<uint32_t>(img.xres * 10000 / 254));
-    Put32(d + 42, static_cast<uint32_t>(img.yres * 10000 / 254));
+    Put32(d + 38, PerMetreOf(img.xres));
+    Put32(d + 42, PerMetreOf(img.yres));
     Put32(d + 46, static_cast<uint32_t>(paletteEntries));
     Put32(d + 50, static_cast<uint32_t>(paletteEntries));
     for (size_t i = 0; i < paletteEntries; ++i) {

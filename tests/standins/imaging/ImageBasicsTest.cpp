@@ -56,6 +56,30 @@ TEST(ImageBasics, BmpRoundTripAndDamagedFiles) {
     EXPECT_EQ(one.pixels, back.pixels);
 }
 
+// Resolutions far beyond any scanner's, as a damaged file may give them, are
+// neither wrapped on reading nor overflowed on writing.
+TEST(ImageBasics, BmpExtremeResolutionsSurviveReadAndWrite) {
+    vz::Image img = Pattern(8, 3, 2);
+    std::vector<uint8_t> file;
+    ASSERT_EQ(vz::Status::Ok, vz::EncodeBmp(img, file));
+    for (int i = 0; i < 4; ++i) file[38 + i] = 0xFF; // 4294967295 pixels per metre
+    vz::Image back;
+    ASSERT_EQ(vz::Status::Ok, vz::DecodeBmp(file.data(), file.size(), back));
+    EXPECT_EQ(109092169, back.xres);
+    std::vector<uint8_t> again;
+    ASSERT_EQ(vz::Status::Ok, vz::EncodeBmp(back, again));
+    vz::Image third;
+    ASSERT_EQ(vz::Status::Ok, vz::DecodeBmp(again.data(), again.size(), third));
+    EXPECT_EQ(109092169, third.xres) << "read back unchanged";
+    EXPECT_EQ(100, third.yres);
+    back.xres = 2000000000;
+    back.yres = -5;
+    ASSERT_EQ(vz::Status::Ok, vz::EncodeBmp(back, again));
+    ASSERT_EQ(vz::Status::Ok, vz::DecodeBmp(again.data(), again.size(), third));
+    EXPECT_EQ(109092169, third.xres) << "the largest count the header holds";
+    EXPECT_EQ(300, third.yres) << "no resolution written for a negative one";
+}
+
 TEST(ImageBasics, RotationByAngleKeepsSizeAndFillsCorners) {
     vz::Image img;
     vz::MakeImage(img, 100, 60, 8);
