@@ -38,6 +38,7 @@ OutFile "${OUTFILE}"
 InstallDir "$PROGRAMFILES64\VSK\${PRODUCT}"
 ShowInstDetails show
 ShowUninstDetails show
+BrandingText "${PRODUCT} driver software ${VERSION}"
 
 VIProductVersion "${VERSION}"
 VIAddVersionKey /LANG=1033 "ProductName" "${PRODUCT} driver software"
@@ -93,7 +94,7 @@ Section "Scanner properties and scanning client" SecProgram
   CreateShortcut "${MENU_DIR}\Uninstall.lnk" "$INSTDIR\Uninstall.exe"
 SectionEnd
 
-Section /o "Simulated scanner (for use without the device)" SecSimulator
+Section /o "Simulated scanner" SecSimulator
   SetOutPath "$SYSDIR"
   File "${BIN}\TARVX380.dll"
   SetOutPath "$SYSDIR\samples"

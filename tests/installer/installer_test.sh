@@ -38,11 +38,20 @@ program_dir="$c/Program Files/VSK/Tarvex 380"
 menu_dir="$c/ProgramData/Microsoft/Windows/Start Menu/Programs/Tarvex 380"
 key='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Tarvex380'
 clsid='HKCR\CLSID\{FED292BE-3BDF-4b43-AB51-73F8FB459948}'
+# The scanner's shell class, where the extension adds its menu and pages.
+shellex='HKCR\CLSID\{65EFC675-BFEA-4246-9032-CDD13F184D64}\shellex'
+handlers="ContextMenuHandlers PropertySheetHandlers"
 samples=$(sed -n 's/.*File "\(.*\)".*/\1/p' "$samples_nsh")
 [ -n "$samples" ] || fail "no sample pages listed in $samples_nsh"
 
 run() { wine "$@" </dev/null; local rc=$?; wineserver -w; return $rc; }
-reg_value() { wine reg query "$1" /v "$2" </dev/null 2>/dev/null | tr -d '\r' | awk -v v="$2" '$1 == v { $1 = ""; $2 = ""; sub(/^  */, ""); print }'; }
+# A value's data as reg prints it ("" names the key's default value).
+reg_value() {
+  local name="$2" args=(/v "$2")
+  [ -n "$name" ] || { name="(Default)"; args=(/ve); }
+  wine reg query "$1" "${args[@]}" </dev/null 2>/dev/null | tr -d '\r' |
+    awk -v v="$name" '$1 == v { $1 = ""; $2 = ""; sub(/^  */, ""); print }'
+}
 has_key() { wine reg query "$1" </dev/null >/dev/null 2>&1; }
 same_file() { cmp -s "$1" "$2"; }
 
@@ -60,6 +69,10 @@ installed_files_are() {  # the files of one installation, with the binaries of t
   local server
   server="$(reg_value "$clsid\\InprocServer32" "")"
   case "$server" in *"Tarvex 380\\TX380WUI.dll"*) ;; *) fail "$1: the extension is registered as '$server'";; esac
+  local h
+  for h in $handlers; do
+    has_key "$shellex\\$h\\{FED292BE-3BDF-4b43-AB51-73F8FB459948}" || fail "$1: no $h entry for the extension"
+  done
   [ "$(reg_value "$key" DisplayName)" = "Tarvex 380 driver software" ] || fail "$1: DisplayName"
   [ "$(reg_value "$key" Publisher)" = "VSK" ] || fail "$1: Publisher"
   case "$(reg_value "$key" UninstallString)" in *"Tarvex 380\\Uninstall.exe"*) ;; *) fail "$1: UninstallString";; esac
@@ -82,6 +95,10 @@ nothing_of_ours_left() {
   [ ! -e "$sys/samples" ] || fail "$1: the sample pages are left"
   ! has_key "$key" || fail "$1: the uninstall entry is left"
   ! has_key "$clsid" || fail "$1: the extension's class is still registered"
+  local h
+  for h in $handlers; do
+    ! has_key "$shellex\\$h\\{FED292BE-3BDF-4b43-AB51-73F8FB459948}" || fail "$1: the $h entry is left"
+  done
 }
 
 uninstall() {
