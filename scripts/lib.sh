@@ -4,7 +4,7 @@ set -euo pipefail
 
 ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 BUILD="${TX_BUILD_DIR:-$ROOT/build}"
-PACKAGES="cmake make mingw-w64 g++-mingw-w64-x86-64-posix mingw-w64-tools wine64 wine xvfb xauth googletest imagemagick poppler-utils clang libclang-rt-14-dev"
+PACKAGES="cmake make nsis mingw-w64 g++-mingw-w64-x86-64-posix mingw-w64-tools wine64 wine xvfb xauth googletest imagemagick poppler-utils clang libclang-rt-14-dev"
 
 # Installs whatever of the named packages is missing (root or sudo).
 ensure_packages() {
