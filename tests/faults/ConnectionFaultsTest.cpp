@@ -183,6 +183,7 @@ TEST_F(CalibrationFaults, ARequiredCalibrationThatFailsRefusesTheEnable)
 TEST_F(CalibrationFaults, AFailedCalibrationThroughTheCapabilityLeavesTheScannerAsItWas)
 {
     Sim("Device", "Calibrated", "1");
+    Sim("Device", "BusyAfterCalibrateMs", "0");
     Sim("Calibration", "Result", "0xA0A");
     {
         MessageBoxRecorder boxes;

@@ -29,8 +29,10 @@ const char* Name(Mechanism m)
 class DeviceFaults : public FaultTest {
 protected:
     // One page by the mechanism; a file goes into `folder`. For memory,
-    // `strips` receives the number of strips delivered before the answer.
-    TW_UINT16 Transfer(Mechanism m, const TempFolder& folder, int* strips = nullptr)
+    // `rows` receives the rows delivered before the answer; strips are of the
+    // preferred size, or of `stripBytes` (once in state 7, where the sizes
+    // can no longer be asked).
+    TW_UINT16 Transfer(Mechanism m, const TempFolder& folder, int* rows = nullptr, uint32_t stripBytes = 0)
     {
         switch (m) {
         case Mechanism::Native: {
@@ -42,8 +44,8 @@ protected:
         }
         case Mechanism::Memory: {
             PageRows page;
-            const TW_UINT16 rc = Memory(&page);
-            if (strips) *strips = static_cast<int>(page.length);
+            const TW_UINT16 rc = Memory(&page, stripBytes);
+            if (rows) *rows = static_cast<int>(page.length);
             return rc;
         }
         case Mechanism::Bmp: return FileXfer(folder.File("page.bmp"), TWFF_BMP);
@@ -100,17 +102,20 @@ TEST_P(ReadErrorAtARow, FailsWithTheScannerMessageAndLeavesNoFile)
     Start(s);
     TempFolder target;
     MessageBoxRecorder boxes;
-    int strips = 0;
-    EXPECT_TWAIN(app, TWRC_FAILURE, TWCC_OPERATIONERROR, Transfer(c.mechanism, target, &strips));
+    int rowsBefore = 0;
+    EXPECT_TWAIN(app, TWRC_FAILURE, TWCC_OPERATIONERROR, Transfer(c.mechanism, target, &rowsBefore));
     ExpectOneBox(boxes, tx::dstext::kTxtScannerNotConnected);
     if (c.mechanism == Mechanism::Memory && !c.buffered) {
-        EXPECT_GT(strips, 0) << "rows before the fault reached the application";
+        EXPECT_GT(rowsBefore, 0) << "rows before the fault reached the application";
     }
     EXPECT_NOTHING_LEFT(FilesIn(target.Path()));
-    // Asking again does not scan again nor show the box again.
+    // Asking again does not scan again.
     const int rows = sim.Status("RowsDelivered");
-    EXPECT_EQ(Transfer(c.mechanism, target), TWRC_FAILURE);
-    EXPECT_EQ(sim.Status("RowsDelivered"), rows);
+    {
+        MessageBoxRecorder again;
+        EXPECT_EQ(Transfer(c.mechanism, target, nullptr, 65536), TWRC_FAILURE);
+        EXPECT_EQ(sim.Status("RowsDelivered"), rows);
+    }
     EXPECT_NOTHING_LEFT(FilesIn(target.Path()));
     Sim("Faults", "ReadErrorAfterRows", "-1");
     ExpectNextPageScans(s);
@@ -131,6 +136,28 @@ INSTANTIATE_TEST_SUITE_P(
                       ReadErrorCase{Mechanism::Bmp, true, "0xA09"}, ReadErrorCase{Mechanism::Tiff, true, "18"},
                       ReadErrorCase{Mechanism::Native, false, "20"}, ReadErrorCase{Mechanism::Memory, false, "1"}),
     CaseName);
+
+TEST_F(DeviceFaults, AFailedBufferedPageClosedAtOnceLeavesNothing)
+{
+    Sim("Faults", "ReadErrorAfterRows", "500");
+    ScanSettings s = Page();
+    s.DetectEOP = 1;
+    Start(s);
+    {
+        MessageBoxRecorder boxes;
+        TW_HANDLE dib = nullptr;
+        EXPECT_TWAIN(app, TWRC_FAILURE, TWCC_OPERATIONERROR, Native(&dib));
+        ExpectOneBox(boxes, tx::dstext::kTxtScannerNotConnected);
+    }
+    // The application gives up without ending the transfer.
+    EXPECT_EQ(Close(), TWRC_SUCCESS);
+    EXPECT_NOTHING_LEFT(Leftovers());
+    EXPECT_EQ(sim.Status("Scanning"), 0);
+    EXPECT_EQ(sim.Status("Open"), 0);
+    Sim("Faults", "ReadErrorAfterRows", "-1");
+    ASSERT_EQ(Open(), TWRC_SUCCESS);
+    ExpectPageScans(s);
+}
 
 // Unplugged mid-page: reads fail as on a closed interface, the status cannot
 // be read, and the scanner is not found when opened again.
