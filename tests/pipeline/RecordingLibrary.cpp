@@ -51,8 +51,15 @@ Fn* Real(const char* name)
                            reinterpret_cast<LPCSTR>(&ResetState), &self);
         GetModuleFileNameA(self, path, MAX_PATH);
         char* slash = std::strrchr(path, '\\');
+        // Built under the library's own name, the recorder sits in a folder
+        // below the library it passes calls on to.
+#ifdef TX_RECORDER_UNDER_LIBRARY_NAME
+        const char real[] = "..\\VOZozur.dll";
+#else
+        const char real[] = "VOZozur.dll";
+#endif
         if (slash)
-            std::strcpy(slash + 1, "VOZozur.dll");
+            std::strcpy(slash + 1, real);
         g_real = LoadLibraryA(path);
     }
     return g_real ? reinterpret_cast<Fn*>(reinterpret_cast<void*>(GetProcAddress(g_real, name))) : nullptr;
