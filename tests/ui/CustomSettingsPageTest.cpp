@@ -18,20 +18,9 @@
 #include "ui/ScanSheet.h"
 #include "ui/resource.h"
 
-namespace {
+#include "ScreenshotHold.h"
 
-// Holds the page on screen for a screenshot when TX_UI_PAUSE_MS is set.
-void HoldForScreenshot()
-{
-    if (const char* pause = std::getenv("TX_UI_PAUSE_MS")) {
-        const DWORD until = GetTickCount() + static_cast<DWORD>(std::atoi(pause));
-        while (static_cast<LONG>(GetTickCount() - until) < 0) {
-            MSG msg;
-            while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&msg);
-            Sleep(10);
-        }
-    }
-}
+namespace {
 
 const int kNeverShown[] = {IDC_CUSTOM_RESET,  IDC_CUSTOM_GAMMA,        IDC_CUSTOM_GAMMA_LABEL,
                            IDC_CUSTOM_GAMMA_VALUE, IDC_CUSTOM_PREFEED, IDC_CUSTOM_PHOTO,

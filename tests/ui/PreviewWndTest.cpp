@@ -15,19 +15,9 @@
 #include "ui/PreviewMath.h"
 #include "ui/resource.h"
 
-namespace {
+#include "ScreenshotHold.h"
 
-void HoldForScreenshot()
-{
-    if (const char* pause = std::getenv("TX_UI_PAUSE_MS")) {
-        const DWORD until = GetTickCount() + static_cast<DWORD>(std::atoi(pause));
-        while (static_cast<LONG>(GetTickCount() - until) < 0) {
-            MSG msg;
-            while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&msg);
-            Sleep(10);
-        }
-    }
-}
+namespace {
 
 class PreviewTest : public CustomPageTest {
 protected:
