@@ -27,6 +27,8 @@ public:
     std::string Stop();
 
     int PagesTaken() const { return m_pages; }
+    // The simulated scanner while the session runs (null before Start).
+    SimulatedScanner* Scanner() { return m_sim.get(); }
 
 private:
     std::string Failed(const char* step, TW_UINT16 rc);

@@ -4,6 +4,7 @@ PageSoakResult RunPageSoak(PageWorkload& workload, int pages, int every, int war
                            const std::function<void(const PageSample&)>& onSample)
 {
     PageSoakResult result;
+    ResourceFigures::Take();   // the meters' own first use (user32's connection) is paid here
     for (int i = 0; i < warmup && result.fault.empty(); ++i) {
         std::string fault = workload.Page();
         if (!fault.empty())
@@ -34,6 +35,14 @@ PageSoakResult RunPageSoak(PageWorkload& workload, int pages, int every, int war
     if (result.samples.empty() || result.samples.back().page != result.pages)
         sample();
     return result;
+}
+
+SoakBounds PageSoakBounds()
+{
+    SoakBounds b;
+    b.heapBytes = 32 * 1024;
+    b.privateBytes = 1024 * 1024;
+    return b;
 }
 
 std::string Excess(const PageSoakResult& result, const SoakBounds& bounds)

@@ -209,6 +209,19 @@ TEST(ContinuousSoak, PagesOfOneScanLeaveTheFiguresFlat)
                              << "\nlast reading:  " << Describe(r.samples.back().figures);
 }
 
+// A page that does not come whole is a failed page, not a quiet one.
+TEST(ContinuousSoak, AReadErrorInTheScanFailsThePage)
+{
+    ContinuousSession session(ProgramFolder() + "TARVX380.ds");
+    ASSERT_EQ(session.Start(), "");
+    ASSERT_EQ(session.Page(), "");
+    ASSERT_TRUE(session.Scanner()->Set("Faults", "ReadErrorAfterRows", "40"));
+    const std::string fault = session.Page();
+    EXPECT_EQ(fault.rfind("DAT_IMAGENATIVEXFER/MSG_GET: ", 0), 0u) << fault;
+    EXPECT_EQ(session.PagesTaken(), 1);
+    session.Stop();   // the source's message box about the read error is answered there
+}
+
 class ModuleSoak : public ::testing::TestWithParam<std::string> {};
 
 TEST_P(ModuleSoak, LoadUseUnloadLeavesTheProcessAsItWas)
