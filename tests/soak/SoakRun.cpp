@@ -3,6 +3,7 @@
 SoakResult RunSoak(ModuleWorkload& workload, int cycles, int warmup)
 {
     SoakResult result;
+    ResourceFigures::Take();   // the meters' own first use (user32's connection) is paid here
     for (int i = 0; i < warmup && result.fault.empty(); ++i)
         result.fault = workload.Cycle();
     result.before = ResourceFigures::Take();
@@ -30,7 +31,12 @@ void Check(std::string& out, const char* what, long long change, long long bound
 
 std::string Excess(const SoakResult& result, const SoakBounds& bounds)
 {
-    const ResourceFigures d = Difference(result.before, result.after);
+    return Excess(result.before, result.after, bounds);
+}
+
+std::string Excess(const ResourceFigures& before, const ResourceFigures& after, const SoakBounds& bounds)
+{
+    const ResourceFigures d = Difference(before, after);
     std::string out;
     Check(out, "TLS slots taken", -d.freeTlsSlots, bounds.tlsSlots);
     Check(out, "handles", d.handles, bounds.handles);

@@ -30,5 +30,9 @@ constexpr int kWarmupCycles = 5;
 
 SoakResult RunSoak(ModuleWorkload& workload, int cycles, int warmup = kWarmupCycles);
 
-// One line per figure that moved beyond its bound; empty when all stayed flat.
+// One line per figure that moved beyond its bound from `before` to `after`;
+// empty when all stayed flat.
+std::string Excess(const ResourceFigures& before, const ResourceFigures& after,
+                   const SoakBounds& bounds = SoakBounds());
+// The same over a whole soak.
 std::string Excess(const SoakResult& result, const SoakBounds& bounds = SoakBounds());

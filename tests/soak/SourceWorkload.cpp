@@ -9,13 +9,11 @@
 #include <windows.h>
 
 #include <algorithm>
-#include <cstring>
 
 #include "MessageBoxRecorder.h"
 #include "ModuleWorkload.h"
+#include "SmallPage.h"
 #include "SourceHarness.h"
-#include "ValidSettings.h"
-#include "session/IdentitySignature.h"
 
 namespace {
 
@@ -46,29 +44,9 @@ TW_UINT16 CloseSource(SourceHarness& h, TW_IDENTITY&)
     return h.Call(DG_CONTROL, DAT_IDENTITY, MSG_CLOSEDS, nullptr);
 }
 
-// Grey at 150 dpi over 2 x 3 inches, without end-of-page detection: small
-// enough for hundreds of sessions, through the whole scan and transfer road.
 TW_UINT16 SetSmallPage(SourceHarness& h, TW_IDENTITY&)
 {
-    ScanSettings s = ValidScanSettings();
-    s.ScanMode = kModeGray;
-    s.DPI = 150;
-    s.DetectEOP = 0;
-    s.Right = 200;
-    s.Bottom = 300;
-    const uint32_t size = 12 + sizeof s;
-    HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, size);
-    if (!block) return TWRC_FAILURE;
-    auto* p = static_cast<uint8_t*>(GlobalLock(block));
-    std::memcpy(p, kIdentitySignature, 8);
-    const uint32_t version = 1;
-    std::memcpy(p + 8, &version, 4);
-    std::memcpy(p + 12, &s, sizeof s);
-    GlobalUnlock(block);
-    TW_CUSTOMDSDATA data{size, block};
-    TW_UINT16 rc = h.Call(DG_CONTROL, DAT_CUSTOMDSDATA, MSG_SET, &data);
-    GlobalFree(block);
-    return rc;
+    return SendSettings(h, SmallPageSettings());
 }
 
 TW_UINT16 EnableWithoutDialog(SourceHarness& h, TW_IDENTITY&)
