@@ -16,36 +16,9 @@
 #include "transfer/PageStore.h"
 #include "transfer/TransferMemFile.h"
 
+#include "RecordingFile.h"
+
 namespace {
-
-// A file that records every positioned write; SetLength can be made to fail.
-class RecordingFile : public CBitmapFile {
-public:
-    struct Written { uint64_t at; uint32_t size; };
-    bool Seek(uint64_t p) override { m_pos = p; return true; }
-    bool Write(const void* data, uint32_t size) override
-    {
-        if (failWrites) return false;
-        if (m_pos + size > bytes.size()) bytes.resize(size_t(m_pos + size));
-        std::memcpy(&bytes[size_t(m_pos)], data, size);
-        writes.push_back({m_pos, size});
-        m_pos += size;
-        return true;
-    }
-    bool SetLength(uint64_t n) override
-    {
-        if (failLength) return false;
-        bytes.resize(size_t(n));
-        return true;
-    }
-    uint64_t Length() const override { return bytes.size(); }
-    std::vector<uint8_t> bytes;
-    std::vector<Written> writes;
-    bool failLength = false, failWrites = false;
-
-private:
-    uint64_t m_pos = 0;
-};
 
 uint32_t U32(const std::vector<uint8_t>& b, size_t at)
 {

@@ -15,35 +15,9 @@
 #include "transfer/ImageSource.h"
 #include "transfer/TiffWriter.h"
 
+#include "RecordingFile.h"
+
 namespace {
-
-// A file in memory that records where each write landed.
-class MemoryFile : public CBitmapFile {
-public:
-    struct Written { uint64_t at; uint32_t size; };
-    bool Seek(uint64_t p) override { m_pos = p; return true; }
-    bool Write(const void* data, uint32_t size) override
-    {
-        if (failAfter >= 0 && int(writes.size()) >= failAfter) return false;
-        if (m_pos + size > bytes.size()) bytes.resize(size_t(m_pos + size));
-        std::memcpy(&bytes[size_t(m_pos)], data, size);
-        writes.push_back({m_pos, size});
-        m_pos += size;
-        return true;
-    }
-    bool SetLength(uint64_t n) override
-    {
-        bytes.resize(size_t(n));
-        return true;
-    }
-    uint64_t Length() const override { return bytes.size(); }
-    std::vector<uint8_t> bytes;
-    std::vector<Written> writes;
-    int failAfter = -1;
-
-private:
-    uint64_t m_pos = 0;
-};
 
 // A generated page in DIB rows (padded to 4 bytes, colour red-green-blue),
 // top row first, and a reader that hands it out in uneven pieces: the full
@@ -188,7 +162,7 @@ TEST_F(TiffReadBack, APageShorterThanOneChunkIsOneStrip)
 TEST(TiffWriter, WritesTheHeadOnceThenEachChunkInOrderWithoutGoingBack)
 {
     Page page(1000, 50, 8, 300);
-    MemoryFile file;
+    RecordingFile file;
     ASSERT_EQ(WriteTiff(file, page.geometry, 7, page.Reader()), kScanOk);
     ASSERT_GE(file.writes.size(), 2u);
     EXPECT_EQ(file.writes[0].at, 0u);
@@ -208,7 +182,7 @@ TEST(TiffWriter, FailuresAreToldByTheirCode)
 {
     Page page(100, 20, 8, 300);
     {
-        MemoryFile file;
+        RecordingFile file;
         int calls = 0;
         auto cancelling = [&calls](uint8_t*, uint32_t rows, uint32_t* got) {
             *got = rows;
@@ -218,13 +192,13 @@ TEST(TiffWriter, FailuresAreToldByTheirCode)
         EXPECT_EQ(calls, 2) << "nothing is read after the failure";
     }
     {
-        MemoryFile file;
+        RecordingFile file;
         file.failAfter = 2;
         EXPECT_EQ(WriteTiff(file, page.geometry, 4, page.Reader()), kScanFileError);
         EXPECT_EQ(file.writes.size(), 2u);
     }
     {
-        MemoryFile file;
+        RecordingFile file;
         auto silent = [](uint8_t*, uint32_t, uint32_t* got) {
             *got = 0;
             return int32_t(kScanOk);
@@ -239,11 +213,11 @@ TEST(TiffWriter, FailuresAreToldByTheirCode)
     };
     for (const TiffPage& bad : {TiffPage{0, 10, 8, 300}, TiffPage{10, 0, 8, 300}, TiffPage{10, 10, 4, 300},
                                 TiffPage{60000, 30000, 24, 300}}) {
-        MemoryFile file;
+        RecordingFile file;
         EXPECT_EQ(WriteTiff(file, bad, 4, counting), kScanOutOfMemory) << bad.width << " x " << bad.length;
         EXPECT_TRUE(file.writes.empty());
     }
-    MemoryFile file;
+    RecordingFile file;
     EXPECT_EQ(WriteTiff(file, page.geometry, 0, counting), kScanOutOfMemory);
     EXPECT_EQ(reads, 0);
 }

@@ -1,5 +1,6 @@
 #include "SheetFixture.h"
 
+#include <commctrl.h>
 #include <shlobj.h>
 
 #include "ui/resource.h"
@@ -82,6 +83,22 @@ HWND SheetTest::CurrentPage(HWND sheet)
 int SheetTest::CurrentIndex(HWND sheet)
 {
     return static_cast<int>(SendMessageA(sheet, PSM_HWNDTOINDEX, reinterpret_cast<WPARAM>(CurrentPage(sheet)), 0));
+}
+
+int SheetTest::TabIndex(HWND sheet, const char* title)
+{
+    HWND tabs = reinterpret_cast<HWND>(SendMessageA(sheet, PSM_GETTABCONTROL, 0, 0));
+    const int count = static_cast<int>(SendMessageA(tabs, TCM_GETITEMCOUNT, 0, 0));
+    for (int i = 0; i < count; ++i) {
+        char text[128] = {};
+        TCITEMA item = {};
+        item.mask = TCIF_TEXT;
+        item.pszText = text;
+        item.cchTextMax = sizeof text;
+        SendMessageA(tabs, TCM_GETITEMA, i, reinterpret_cast<LPARAM>(&item));
+        if (lstrcmpA(text, title) == 0) return i;
+    }
+    return -1;
 }
 
 HWND SheetTest::PresetButton(HWND sheet, int n)

@@ -30,6 +30,8 @@ protected:
     // The page in front, and the sheet's page index in front.
     static HWND CurrentPage(HWND sheet);
     static int CurrentIndex(HWND sheet);
+    // The index of the tab titled `title`, or -1.
+    static int TabIndex(HWND sheet, const char* title);
     // A preset button of the Pre-set page (n 0..4).
     static HWND PresetButton(HWND sheet, int n);
     // Runs the loop until `done` or `ms`.

@@ -68,21 +68,10 @@ protected:
     // Brings the tab titled `title` to the front; false when there is none.
     static bool ShowTab(HWND sheet, const char* title)
     {
-        HWND tabs = reinterpret_cast<HWND>(SendMessageA(sheet, PSM_GETTABCONTROL, 0, 0));
-        const int count = static_cast<int>(SendMessageA(tabs, TCM_GETITEMCOUNT, 0, 0));
-        for (int i = 0; i < count; ++i) {
-            char text[128] = {};
-            TCITEMA item = {};
-            item.mask = TCIF_TEXT;
-            item.pszText = text;
-            item.cchTextMax = sizeof text;
-            SendMessageA(tabs, TCM_GETITEMA, i, reinterpret_cast<LPARAM>(&item));
-            if (lstrcmpA(text, title) == 0) {
-                SendMessageA(sheet, PSM_SETCURSEL, i, 0);
-                return CurrentIndex(sheet) == i;
-            }
-        }
-        return false;
+        const int i = TabIndex(sheet, title);
+        if (i < 0) return false;
+        SendMessageA(sheet, PSM_SETCURSEL, i, 0);
+        return CurrentIndex(sheet) == i;
     }
 };
 

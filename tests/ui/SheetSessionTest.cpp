@@ -149,18 +149,7 @@ TEST_F(SheetTest, PropPageOneChoosesTheCustomPageWhereThereIsOne)
     ASSERT_EQ(EnableWithDialog(), TWRC_SUCCESS);
     HWND sheet = FindSheet();
     ASSERT_NE(sheet, nullptr);
-    HWND tabs = reinterpret_cast<HWND>(SendMessageA(sheet, PSM_GETTABCONTROL, 0, 0));
-    const int count = static_cast<int>(SendMessageA(tabs, TCM_GETITEMCOUNT, 0, 0));
-    int custom = -1;
-    for (int i = 0; i < count; ++i) {
-        char text[128] = {};
-        TCITEMA item = {};
-        item.mask = TCIF_TEXT;
-        item.pszText = text;
-        item.cchTextMax = sizeof text;
-        SendMessageA(tabs, TCM_GETITEMA, i, reinterpret_cast<LPARAM>(&item));
-        if (std::string(text) == "Custom Settings") custom = i;
-    }
+    const int custom = TabIndex(sheet, "Custom Settings");
     EXPECT_EQ(CurrentIndex(sheet), custom >= 0 ? custom : 0);
     EXPECT_EQ(Disable(), TWRC_SUCCESS);
 }
